@@ -1,0 +1,49 @@
+// Device contexts: what GDI draws into, with the objects and text state selected in it.
+#pragma once
+
+#include <cstddef>
+
+#include "platform/core/handle_table.h"
+#include "platform/core/pixmap.h"
+#include "platform/win32.h"
+
+namespace zorva::platform {
+
+struct DeviceContext {
+  HWND window = nullptr;  // window DCs (GetDC, BeginPaint); null for memory DCs
+  bool paint = false;     // obtained by BeginPaint
+  HBITMAP bitmap = nullptr;  // memory DCs: the selected bitmap
+  HPEN pen = nullptr;
+  HBRUSH brush = nullptr;
+  HFONT font = nullptr;
+  POINT position{0, 0};  // current position for LineTo
+  COLORREF text_color = RGB(0, 0, 0);
+  COLORREF bk_color = RGB(255, 255, 255);
+  int bk_mode = OPAQUE;
+};
+
+// A drawing target resolved from a DC: the pixels, where device (0, 0) lies in them, and
+// the box that may be written (pixmap coordinates, right and bottom exclusive).
+struct Canvas {
+  Pixmap* pixmap = nullptr;
+  int origin_x = 0;
+  int origin_y = 0;
+  RECT clip{0, 0, 0, 0};
+};
+
+HandleTable<DeviceContext>& device_contexts();
+DeviceContext* find_dc(HDC dc);
+
+// Creates a DC with the default objects selected; for window DCs pass the window.
+HDC create_dc(HWND window, bool paint);
+// Deselects everything and frees the DC.
+bool destroy_dc(HDC dc);
+
+// Resolves the DC's current drawing target; false if the DC is dead or has none.
+bool resolve_canvas(HDC dc, Canvas& out);
+// Tells the platform that pixels drawn through this DC changed (window DCs get presented).
+void canvas_changed(HDC dc);
+
+std::size_t live_dc_count();
+
+}  // namespace zorva::platform

@@ -1,0 +1,63 @@
+// GDI objects (pens, brushes, fonts, bitmaps) and their handle table.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <variant>
+
+#include "platform/core/handle_table.h"
+#include "platform/core/pixmap.h"
+#include "platform/win32.h"
+
+namespace zorva::platform {
+
+struct Pen {
+  int style = PS_SOLID;
+  int width = 0;  // 0 and 1 both draw one pixel wide
+  COLORREF color = 0;
+};
+
+struct Brush {
+  bool hollow = false;  // NULL_BRUSH: fills nothing
+  COLORREF color = 0;
+};
+
+// What CreateFontA asked for; resolved to a face and size by the text room.
+struct FontRequest {
+  int height = 0;  // < 0: character (em) height in pixels; > 0: cell height; 0: default
+  int weight = FW_NORMAL;
+  bool italic = false;
+  bool monospace = false;  // stock fixed-pitch fonts
+  std::string face;
+};
+
+struct Bitmap {
+  Pixmap pixels;
+};
+
+struct GdiObject {
+  std::variant<Pen, Brush, FontRequest, Bitmap> value;
+  bool stock = false;  // stock objects are never deleted
+  int selected_count = 0;  // number of DCs that have it selected
+};
+
+// The table of live GDI objects (stock objects included).
+HandleTable<GdiObject>& gdi_objects();
+GdiObject* find_gdi_object(HGDIOBJ handle);
+template <typename T>
+T* find_gdi(HGDIOBJ handle) {
+  GdiObject* o = find_gdi_object(handle);
+  return o ? std::get_if<T>(&o->value) : nullptr;
+}
+
+// Live objects created by the program (stock objects are not counted); for tests.
+std::size_t live_gdi_object_count();
+
+// The stock objects a new DC starts with.
+HPEN default_pen();      // BLACK_PEN
+HBRUSH default_brush();  // WHITE_BRUSH
+HFONT default_font();    // SYSTEM_FONT
+HBITMAP default_bitmap();  // the 1x1 stock bitmap of a fresh memory DC
+
+}  // namespace zorva::platform

@@ -1,0 +1,76 @@
+// Windows: the record behind an HWND, its class, and what other rooms need of it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/core/handle_table.h"
+#include "platform/core/pixmap.h"
+#include "platform/win32.h"
+
+namespace zorva::platform {
+
+struct WindowClass {
+  std::string name;
+  UINT style = 0;
+  WNDPROC proc = nullptr;
+  HINSTANCE instance = nullptr;
+  HBRUSH background = nullptr;
+};
+
+struct Window {
+  HWND handle = nullptr;
+  std::string class_name;
+  WNDPROC proc = nullptr;
+  DWORD style = 0;
+  DWORD ex_style = 0;
+  std::string text;          // title, or a control's text
+  HWND parent = nullptr;     // child windows (WS_CHILD) only
+  HWND owner = nullptr;      // owned top-level windows (dialogs)
+  std::vector<HWND> children;  // in creation order
+  int id = 0;                // child window identifier (control id)
+  HINSTANCE instance = nullptr;
+  HBRUSH background = nullptr;
+  RECT rect{0, 0, 0, 0};     // top-level: screen position and outer size; child: in parent's client
+  HMENU menu = nullptr;      // menu bar (top-level windows)
+  bool visible = false;
+  bool enabled = true;
+  bool invalid = false;      // needs WM_PAINT
+  bool destroying = false;
+  LONG_PTR user_data = 0;    // for built-in window procedures (dialogs, controls)
+  Pixmap framebuffer;        // top-level windows: the whole outer area, menu strip included
+  std::uint32_t os_window = 0;  // backend's id for top-level windows, 0 if none
+};
+
+HandleTable<Window>& windows();
+Window* find_window(HWND hwnd);
+const WindowClass* find_window_class(const std::string& name);
+
+// The top-level window that holds this window's pixels (itself for a top-level window).
+Window* top_level_of(HWND hwnd);
+
+// Height of the menu strip at the top of a top-level window's framebuffer (0 without a menu).
+int menu_bar_height(const Window& window);
+
+// Where a window's client area lies in its top-level framebuffer, and the box it may draw in
+// (framebuffer coordinates, right and bottom exclusive, clipped to every ancestor).
+struct ClientView {
+  Pixmap* pixmap = nullptr;
+  int client_x = 0;
+  int client_y = 0;
+  RECT clip{0, 0, 0, 0};
+};
+bool client_view(HWND hwnd, ClientView& out);
+
+// Marks a top-level window's framebuffer as changed so the backend presents it.
+void framebuffer_changed(HWND hwnd);
+
+// Registers a built-in window class (dialog and control classes); ignores duplicates.
+void register_builtin_class(const char* name, WNDPROC proc);
+
+// Sends a message straight to a window's procedure (no queue).
+LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+}  // namespace zorva::platform

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds and runs every test twice: a normal (Release) build, then a Debug build with
+# AddressSanitizer and UndefinedBehaviorSanitizer. Headless tests need no display; the
+# tests that open real SDL windows get a private Xvfb server started here.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+xvfb_pid=
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+
+start_xvfb() {
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      xvfb_pid=$!
+      for _ in $(seq 1 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+        sleep 0.1
+      done
+      kill "$xvfb_pid" 2>/dev/null || true
+      xvfb_pid=
+    fi
+  done
+  echo "run-tests: could not start Xvfb" >&2
+  return 1
+}
+start_xvfb
+
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 300)
+}
+
+echo "== Release build =="
+run_suite build -DCMAKE_BUILD_TYPE=Release
+echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer =="
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DZORVA_SANITIZE=ON -DZORVA_BENCH=OFF

@@ -40,6 +40,7 @@ struct GdiObject {
   std::variant<Pen, Brush, FontRequest, Bitmap> value;
   bool stock = false;  // stock objects are never deleted
   int selected_count = 0;  // number of DCs that have it selected
+  bool delete_pending = false;  // DeleteObject while selected: freed when the last DC lets go
 };
 
 // The table of live GDI objects (stock objects included).
@@ -59,5 +60,11 @@ HPEN default_pen();      // BLACK_PEN
 HBRUSH default_brush();  // WHITE_BRUSH
 HFONT default_font();    // SYSTEM_FONT
 HBITMAP default_bitmap();  // the 1x1 stock bitmap of a fresh memory DC
+
+// A DC lets go of an object it had selected; frees it if its deletion was waiting for that.
+void release_gdi_selection(HGDIOBJ handle);
+
+// For the headless reset: destroys every DC and every object that is not a stock object.
+void reset_gdi_for_tests();
 
 }  // namespace zorva::platform

@@ -1,0 +1,127 @@
+// The script file: one stream, opened for writing by the first recorded line or for reading
+// by the first played event, and closed only by the Record/Playback commands and finish.
+#include <cstdio>
+#include <cstring>
+
+#include "internal/library_state.h"
+#include "internal/menu_ids.h"
+#include "internal/script.h"
+#include "internal/script_line.h"
+
+namespace zorva {
+namespace {
+
+constexpr int kLineBufferSize = 512;
+
+bool open_for_writing() {
+  LibraryState& s = g_state;
+  // A stream left open for reading by playback would swallow the recording: start afresh.
+  if (s.script_file != nullptr && !s.script_file_writing) close_script_file();
+  if (s.script_file != nullptr) return true;
+  s.script_file = std::fopen(kScriptFileName, "w");
+  if (s.script_file == nullptr) {
+    ZORVA_log("Cannot open script file %s for writing\n", kScriptFileName);
+    return false;
+  }
+  s.script_file_writing = true;
+  return true;
+}
+
+bool open_for_reading() {
+  LibraryState& s = g_state;
+  if (s.script_file == nullptr) {
+    s.script_file = std::fopen(kScriptFileName, "r");
+    if (s.script_file != nullptr) {
+      s.script_file_writing = false;
+      return true;
+    }
+  } else if (!s.script_file_writing) {
+    return true;
+  }
+  // Cannot open it, or a recording holds it: the recording is left alone.
+  ZORVA_log("Cannot open script file %s for reading\n", kScriptFileName);
+  stop_playback();
+  return false;
+}
+
+// Reads the next line that is not just a line end. Returns false at end of file.
+bool read_event_line(std::FILE* file, char (&line)[kLineBufferSize]) {
+  do {
+    if (std::fgets(line, kLineBufferSize, file) == nullptr) line[0] = '\0';
+  } while (!std::feof(file) && !std::ferror(file) && line[0] == '\n');
+  return !std::feof(file);
+}
+
+}  // namespace
+
+void script_write_event(int kind, int x, int y, char key) {
+  if (kind < ZORVA_MOUSE || kind > ZORVA_PERIODIC) {
+    // A quit writes no line of its own; the pending run was written by the caller.
+    return;
+  }
+  if (!open_for_writing()) return;
+  std::FILE* file = g_state.script_file;
+  switch (kind) {
+    case ZORVA_MOUSE:
+      std::fprintf(file, "ZORVA_MOUSE(%d, %d);\n", x, y);
+      break;
+    case ZORVA_KBD:
+      std::fprintf(file, "ZORVA_KBD(%d);\n", static_cast<int>(static_cast<signed char>(key)));
+      break;
+    case ZORVA_PERIODIC:
+      std::fprintf(file, "ZORVA_PERIODIC(%d);\n", g_state.periodic_count);
+      break;
+  }
+}
+
+int script_read_event() {
+  LibraryState& s = g_state;
+  if (!open_for_reading()) return 0;
+  if (s.periodic_count > 0) {
+    s.event_kind = ZORVA_PERIODIC;
+    --s.periodic_count;
+    return 1;
+  }
+  char line[kLineBufferSize];
+  if (!read_event_line(s.script_file, line)) {
+    ZORVA_log("EOF encountered in script file %s\n", kScriptFileName);
+    stop_playback();
+    return 0;
+  }
+  const ScriptLine decoded = decode_script_line(line, std::strlen(line));
+  switch (decoded.kind) {
+    case ScriptLineKind::kKey:
+      s.event_kind = ZORVA_KBD;
+      s.event_key = static_cast<char>(decoded.first & 0xFF);
+      break;
+    case ScriptLineKind::kMouse:
+      s.event_kind = ZORVA_MOUSE;
+      s.event_x = decoded.first;
+      s.event_y = decoded.second;
+      break;
+    case ScriptLineKind::kPeriodicRun:
+      s.event_kind = ZORVA_PERIODIC;
+      // This call delivers the first event of the run; the rest come from the count.
+      s.periodic_count = decoded.first - 1;
+      break;
+    case ScriptLineKind::kUnrecognised:
+      stop_playback();
+      return 0;
+  }
+  return 1;
+}
+
+void stop_playback() {
+  g_state.playing_back = 0;
+  g_state.play_one = 0;
+  CheckMenuItem(g_state.run_menu, kCommandPlayback, MF_UNCHECKED);
+}
+
+void close_script_file() {
+  if (g_state.script_file == nullptr) return;
+  std::fclose(g_state.script_file);
+  g_state.script_file = nullptr;
+  g_state.script_file_writing = false;
+}
+
+}  // namespace zorva

@@ -1,0 +1,16 @@
+// The drawing window's message procedure and its commands.
+#pragma once
+
+#include "zorva.h"
+
+namespace zorva {
+
+LRESULT CALLBACK draw_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Carries out a "&Run" menu command (also given by its Ctrl+letter key); other ids do nothing.
+void run_menu_command(WPARAM command);
+
+// Puts the origin at the centre of the window's client rectangle.
+void update_origin(HWND window);
+
+}  // namespace zorva

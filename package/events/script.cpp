@@ -1,5 +1,7 @@
 // The script file: one stream, opened for writing by the first recorded line or for reading
 // by the first played event, and closed only by the Record/Playback commands and finish.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -27,10 +29,17 @@ bool open_for_writing() {
   return true;
 }
 
+// Opening a directory for reading succeeds on this system, but it holds no script.
+bool is_directory(std::FILE* file) {
+  struct stat status {};
+  return fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 bool open_for_reading() {
   LibraryState& s = g_state;
   if (s.script_file == nullptr) {
     s.script_file = std::fopen(kScriptFileName, "r");
+    if (s.script_file != nullptr && is_directory(s.script_file)) close_script_file();
     if (s.script_file != nullptr) {
       s.script_file_writing = false;
       return true;

@@ -1,0 +1,68 @@
+#include "bombs.h"
+
+#include "effects.h"
+#include "enemies.h"
+
+namespace shooter {
+namespace {
+
+constexpr int kHighestDropY = 250;
+constexpr int kLowestDropY = -220;
+constexpr int kShadowWidth = 20;  // a craft this close sideways and lower blocks the drop
+constexpr int kShipHitHeight = 30;
+constexpr int kShipHitWidth = 20;
+constexpr int kBurstCount = 10;
+
+// Whether enemy k may drop a bomb now: alive, within the drop heights, and no craft
+// (destroyed ones included) below it within the shadow width.
+bool can_drop(const Formation& enemies, const Enemy& k) {
+  if (!alive(k) || k.y > kHighestDropY || k.y < kLowestDropY) return false;
+  for (const Enemy& j : enemies) {
+    if (j.y < k.y && distance(k.x, j.x) < kShadowWidth) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void drop_bombs(RandomGenerator& random, const Formation& enemies, BombSlots& bombs) {
+  for (Point& slot : bombs) {
+    if (slot.y < kBombBottom) slot.y = INACTIVE_Y;
+    if (in_flight(slot)) continue;
+    const Enemy& k = enemies[random_mod(random, kEnemyCount)];
+    slot.x = k.x;
+    slot.y = k.y;
+    if (!can_drop(enemies, k)) slot.y = INACTIVE_Y;  // withdrawn
+  }
+}
+
+void step_bombs(RandomGenerator& random, BombSlots& bombs, int ship_x, int ship_y, int& damage) {
+  for (Point& slot : bombs) {
+    slot.y -= kBombFall;  // free slots too: they fall below the bottom and stay free
+    if (slot.y < kBombBottom) slot.y = INACTIVE_Y;
+    if (distance(slot.y, ship_y) < kShipHitHeight && in_flight(slot) &&
+        distance(slot.x, ship_x) < kShipHitWidth) {
+      count_one(damage);
+      slot.y = INACTIVE_Y;
+      for (int n = 0; n < kBurstCount; ++n) {
+        const int explosion_x = ship_x + random_mod(random, 10);
+        const int explosion_y = ship_y + random_mod(random, 10);
+        draw_explosion(explosion_x, explosion_y);
+        const int spark_left = random_mod(random, 30);
+        const int spark_x = ship_x - spark_left + random_mod(random, 60);
+        const int spark_y = ship_y + random_mod(random, 35);
+        draw_spark(spark_x, spark_y);
+      }
+    }
+  }
+}
+
+void draw_bombs(const BombSlots& bombs) {
+  for (const Point& slot : bombs) {
+    if (slot.y < kBombBottom) continue;
+    ZORVA_draw_rectangle(GRAY_50, slot.x - 1, slot.y - 1, slot.x + 1, slot.y + 11, 0);
+    ZORVA_draw_line(RED, slot.x, slot.y, slot.x, slot.y + 10, 0);
+  }
+}
+
+}  // namespace shooter

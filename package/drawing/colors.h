@@ -1,0 +1,16 @@
+// The fixed table of the 24 named colours and the colour check every primitive applies.
+#pragma once
+
+#include "zorva.h"
+
+namespace zorva {
+
+// Platform colour value (red in the low byte) of each ColorIndex.
+extern const COLORREF color_values[COLOR_COUNT];
+// The name the description lines print for each ColorIndex.
+extern const char* const color_names[COLOR_COUNT];
+
+// Returns `color` when it names a colour; otherwise reports it and returns RED.
+ColorIndex check_color(int color);
+
+}  // namespace zorva

@@ -1,0 +1,277 @@
+// Mouse and keyboard input for menus: opening a popup from the bar, moving the highlight,
+// choosing an item (which posts WM_COMMAND) and closing.
+#include "platform/menus/menu_hooks.h"
+#include "platform/menus/menu_layout.h"
+#include "platform/menus/menu_tracking.h"
+
+namespace zorva::platform::menus {
+namespace {
+
+Menu* active_bar() {
+  Window* window = find_window(tracking().window);
+  return window != nullptr ? find_menu(window->menu) : nullptr;
+}
+
+// The popup of the selected title, if that title has one.
+Menu* open_popup_menu() {
+  Menu* bar = active_bar();
+  const int title = tracking().title;
+  if (bar == nullptr || title < 0 || static_cast<std::size_t>(title) >= bar->items.size()) return nullptr;
+  return find_menu(bar->items[static_cast<std::size_t>(title)].popup);
+}
+
+int item_count(const Menu* menu) { return menu != nullptr ? static_cast<int>(menu->items.size()) : 0; }
+
+// Next item from `from` in direction `step` that can be highlighted (anything but a
+// separator), wrapping around; -1 if there is none.
+int next_selectable(const Menu* menu, int from, int step) {
+  const int count = item_count(menu);
+  if (count == 0) return -1;
+  int index = from;
+  for (int tries = 0; tries < count; ++tries) {
+    index = ((index + step) % count + count) % count;
+    if (!menu->items[static_cast<std::size_t>(index)].separator()) return index;
+  }
+  return -1;
+}
+
+void reset_state() {
+  MenuTracking& t = tracking();
+  t.mode = MenuMode::Idle;
+  t.title = -1;
+  t.item = -1;
+}
+
+void close_menu() {
+  reset_state();
+  refresh_active_window();
+}
+
+void choose(const MenuItem& item) {
+  const HWND window = tracking().window;
+  const UINT id = item.id;
+  close_menu();
+  PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+// Selects a bar title and opens its popup; a title without a popup is chosen at once.
+void open_title(int title, bool highlight_first) {
+  MenuTracking& t = tracking();
+  Menu* bar = active_bar();
+  if (bar == nullptr || title < 0 || title >= item_count(bar)) return;
+  const MenuItem& entry = bar->items[static_cast<std::size_t>(title)];
+  if (!entry.has_popup()) {
+    if (entry.choosable()) choose(entry);
+    return;
+  }
+  t.mode = MenuMode::PopupOpen;
+  t.title = title;
+  t.item = highlight_first ? next_selectable(open_popup_menu(), -1, 1) : -1;
+  refresh_active_window();
+}
+
+void select_bar(int title) {
+  MenuTracking& t = tracking();
+  t.mode = MenuMode::BarSelected;
+  t.title = title;
+  t.item = -1;
+  refresh_active_window();
+}
+
+int title_for_mnemonic(const Menu* bar, int vk) {
+  for (int i = 0; i < item_count(bar); ++i)
+    if (mnemonic_matches(bar->items[static_cast<std::size_t>(i)].label.mnemonic, vk)) return i;
+  return -1;
+}
+
+// Moves the active menu to this window, closing one that was open elsewhere.
+void switch_to(HWND window) {
+  MenuTracking& t = tracking();
+  if (t.window == window) return;
+  if (t.mode != MenuMode::Idle) close_menu();
+  t.window = window;
+  t.alt_down = false;
+  t.alt_chord = false;
+  t.swallowed.reset();
+}
+
+bool swallow(int vk) {
+  if (vk >= 0 && vk < 256) tracking().swallowed.set(static_cast<std::size_t>(vk));
+  return true;
+}
+
+void popup_key(int vk) {
+  MenuTracking& t = tracking();
+  Menu* bar = active_bar();
+  Menu* popup = open_popup_menu();
+  const int titles = item_count(bar);
+  switch (vk) {
+    case VK_UP:
+    case VK_DOWN:
+      t.item = next_selectable(popup, t.item < 0 && vk == VK_UP ? 0 : t.item, vk == VK_UP ? -1 : 1);
+      refresh_active_window();
+      return;
+    case VK_LEFT:
+    case VK_RIGHT:
+      if (titles > 0) open_title(((t.title + (vk == VK_LEFT ? -1 : 1)) % titles + titles) % titles, true);
+      return;
+    case VK_RETURN:
+      if (popup != nullptr && t.item >= 0 && t.item < item_count(popup)) {
+        const MenuItem& item = popup->items[static_cast<std::size_t>(t.item)];
+        if (item.choosable() && !item.has_popup()) choose(item);
+      }
+      return;
+    case VK_ESCAPE:
+    case VK_MENU:
+    case VK_F10:
+      close_menu();
+      return;
+    default:
+      break;
+  }
+  // A mnemonic chooses the first enabled item with that letter, or highlights a greyed one.
+  int greyed_match = -1;
+  for (int i = 0; i < item_count(popup); ++i) {
+    const MenuItem& item = popup->items[static_cast<std::size_t>(i)];
+    if (item.separator() || !mnemonic_matches(item.label.mnemonic, vk)) continue;
+    if (item.choosable() && !item.has_popup()) return choose(item);
+    if (greyed_match < 0) greyed_match = i;
+  }
+  if (greyed_match >= 0) {
+    t.item = greyed_match;
+    refresh_active_window();
+  }
+}
+
+void bar_key(int vk) {
+  MenuTracking& t = tracking();
+  Menu* bar = active_bar();
+  const int titles = item_count(bar);
+  if (titles == 0) return close_menu();
+  switch (vk) {
+    case VK_LEFT:
+    case VK_RIGHT:
+      select_bar(((t.title + (vk == VK_LEFT ? -1 : 1)) % titles + titles) % titles);
+      return;
+    case VK_RETURN:
+    case VK_DOWN:
+    case VK_UP:
+      open_title(t.title, true);
+      return;
+    case VK_ESCAPE:
+    case VK_MENU:
+    case VK_F10:
+      close_menu();
+      return;
+    default:
+      if (const int title = title_for_mnemonic(bar, vk); title >= 0) open_title(title, true);
+  }
+}
+
+}  // namespace
+
+bool take_click(Window& window, int x, int y) {
+  switch_to(window.handle);
+  MenuTracking& t = tracking();
+  Menu* bar = find_menu(window.menu);
+  if (bar == nullptr) {
+    if (t.mode != MenuMode::Idle) close_menu();
+    return false;
+  }
+  ScratchSurface measure(1, 1, kFaceColor);
+  const std::vector<Span> titles = layout_bar(*bar, measure);
+  const bool in_bar = y >= 0 && y < kBarHeight && x >= 0 && x < window.framebuffer.width;
+
+  if (t.mode == MenuMode::PopupOpen) {
+    if (const Menu* popup = open_popup_menu(); popup != nullptr && t.title < static_cast<int>(titles.size())) {
+      const PopupLayout layout = layout_popup(*popup, titles[static_cast<std::size_t>(t.title)].begin,
+                                              kBarHeight, window.framebuffer.width, measure);
+      if (x >= layout.box.left && x < layout.box.right && y >= layout.box.top && y < layout.box.bottom) {
+        const int index = item_at(layout, x, y);
+        if (index >= 0) {
+          const MenuItem& item = popup->items[static_cast<std::size_t>(index)];
+          if (item.choosable() && !item.has_popup()) {
+            choose(item);
+          } else if (!item.separator()) {
+            t.item = index;  // a greyed item is highlighted but does nothing
+            refresh_active_window();
+          }
+        }
+        return true;
+      }
+    }
+  }
+  if (in_bar) {
+    const int title = title_at(titles, x);
+    if (title < 0 || (t.mode == MenuMode::PopupOpen && title == t.title))
+      close_menu();
+    else
+      open_title(title, false);
+    return true;
+  }
+  if (t.mode != MenuMode::Idle) {
+    close_menu();  // a click elsewhere closes the menu and does nothing else
+    return true;
+  }
+  return false;
+}
+
+bool take_key_down(Window& window, int vk, bool repeat) {
+  switch_to(window.handle);
+  MenuTracking& t = tracking();
+  Menu* bar = find_menu(window.menu);
+  if (bar == nullptr) {
+    if (t.mode != MenuMode::Idle) close_menu();
+    return false;
+  }
+  if (t.mode == MenuMode::PopupOpen) {
+    popup_key(vk);
+    return swallow(vk);
+  }
+  if (t.mode == MenuMode::BarSelected) {
+    bar_key(vk);
+    return swallow(vk);
+  }
+  if (vk == VK_MENU) {
+    if (!repeat) {
+      t.alt_down = true;
+      t.alt_chord = false;
+    }
+    return swallow(vk);
+  }
+  if (t.alt_down) {
+    t.alt_chord = true;
+    if (!repeat)
+      if (const int title = title_for_mnemonic(bar, vk); title >= 0) open_title(title, true);
+    return swallow(vk);
+  }
+  if (vk == VK_F10) {
+    if (!repeat && !bar->items.empty()) select_bar(0);
+    return swallow(vk);
+  }
+  return false;
+}
+
+bool take_key_up(Window& window, int vk) {
+  MenuTracking& t = tracking();
+  if (t.window != window.handle) return false;
+  if (vk == VK_MENU && t.alt_down) {
+    t.alt_down = false;
+    // Alt pressed and released alone selects the bar, as F10 does.
+    const Menu* bar = find_menu(window.menu);
+    if (!t.alt_chord && t.mode == MenuMode::Idle && bar != nullptr && !bar->items.empty()) select_bar(0);
+  }
+  if (vk < 0 || vk >= 256 || !t.swallowed.test(static_cast<std::size_t>(vk))) return false;
+  t.swallowed.reset(static_cast<std::size_t>(vk));
+  return true;
+}
+
+void close_popups(Window& window) {
+  MenuTracking& t = tracking();
+  if (t.window != window.handle) return;
+  t.alt_down = false;
+  t.alt_chord = false;
+  if (t.mode != MenuMode::Idle) close_menu();
+}
+
+}  // namespace zorva::platform::menus

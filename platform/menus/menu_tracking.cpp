@@ -1,0 +1,36 @@
+#include "platform/menus/menu_tracking.h"
+
+#include "platform/menus/menu_hooks.h"
+
+namespace zorva::platform::menus {
+
+MenuTracking& tracking() {
+  static MenuTracking state;
+  return state;
+}
+
+void refresh_active_window() {
+  Window* window = find_window(tracking().window);
+  if (window == nullptr) return;
+  paint_bar(*window);
+  framebuffer_changed(window->handle);
+}
+
+void menu_contents_changed(HMENU) {
+  if (tracking().mode != MenuMode::Idle) refresh_active_window();
+}
+
+void menu_destroyed(HMENU menu) {
+  MenuTracking& t = tracking();
+  Window* window = find_window(t.window);
+  if (window == nullptr || t.mode == MenuMode::Idle) return;
+  // Whether the bar itself or one of its popups goes, the open menu closes.
+  t.mode = MenuMode::Idle;
+  t.title = -1;
+  t.item = -1;
+  if (window->menu != menu) refresh_active_window();
+}
+
+void forget_tracking() { tracking() = MenuTracking{}; }
+
+}  // namespace zorva::platform::menus

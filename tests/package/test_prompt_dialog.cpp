@@ -82,7 +82,8 @@ TEST(PromptTemplate, FillsExactly292BytesInThePublishedLayout) {
 
 TEST(PromptTemplate, PromptIsCutTo79CharactersAndWidenedAsLatin1) {
   for (const std::string& prompt : {std::string(100, 'p'), std::string(), std::string("\xE9t\xE9")}) {
-    TemplateReader r(build_prompt_template(prompt.c_str()));
+    const PromptTemplate t = build_prompt_template(prompt.c_str());
+    TemplateReader r(t);
     r.record<DLGTEMPLATE>();
     r.word();
     r.word();

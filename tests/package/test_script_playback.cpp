@@ -7,10 +7,11 @@
 namespace zorva::testing_support {
 namespace {
 
-using Script = StartedPackage;
-
-// Ends a wait that playback leaves behind, so a test can see that nothing else was delivered.
-void click_when_idle(StartedPackage& test) { test.when_idle([] { click_logical(77, 77); }); }
+class Script : public StartedPackage {
+ protected:
+  // Ends a wait that playback leaves behind, so a test sees that nothing else was delivered.
+  void click_when_idle() { when_idle([] { click_logical(77, 77); }); }
+};
 
 TEST_F(Script, TicksKeyAndClickRoundTrip) {
   command(kCommandRecord);
@@ -22,7 +23,7 @@ TEST_F(Script, TicksKeyAndClickRoundTrip) {
   when_idle([] { click_logical(-120, 45); });
   EXPECT_EQ(next_event().kind, ZORVA_MOUSE);
   command(kCommandRecord);
-  click_when_idle(*this);
+  click_when_idle();
   next_event();
   EXPECT_EQ(script_text(), "ZORVA_PERIODIC(12);\nZORVA_KBD(32);\nZORVA_MOUSE(-120, 45);\n");
 
@@ -35,7 +36,7 @@ TEST_F(Script, TicksKeyAndClickRoundTrip) {
   EXPECT_EQ(click.kind, ZORVA_MOUSE);
   EXPECT_EQ(click.x, -120);
   EXPECT_EQ(click.y, 45);
-  click_when_idle(*this);
+  click_when_idle();
   EXPECT_EQ(next_event().x, 77);  // end of file: playback stopped, live input again
   EXPECT_EQ(last_log_line(), "EOF encountered in script file ZORVA.SCR");
   EXPECT_FALSE(checked(kCommandPlayback));
@@ -47,7 +48,7 @@ TEST_F(Script, HighKeyCodesAreWrittenNegativeAndComeBackWhole) {
   when_idle([] { headless::key_down(VK_OEM_7, 233); });
   EXPECT_EQ(static_cast<unsigned char>(next_event().key), 233);
   command(kCommandRecord);
-  click_when_idle(*this);
+  click_when_idle();
   next_event();
   EXPECT_EQ(script_text(), "ZORVA_KBD(-23);\n");
   command(kCommandPlayOne);
@@ -60,7 +61,7 @@ TEST_F(Script, BlankLinesAreSkippedAndAnUnrecognisedLineStopsPlayback) {
   EXPECT_EQ(next_event().kind, ZORVA_PERIODIC);  // a run of 1
   EXPECT_EQ(next_event().kind, ZORVA_PERIODIC);  // a run of 0 also gives one
   EXPECT_EQ(next_event().key, 'B');
-  click_when_idle(*this);
+  click_when_idle();
   EXPECT_EQ(next_event().kind, ZORVA_MOUSE);  // the blank-looking line ended playback
   EXPECT_NE(g_state.script_file, nullptr);    // still open, after that line
   command(kCommandPlayOne);
@@ -71,11 +72,11 @@ TEST_F(Script, LastLineWithoutLineEndIsNeverPlayed) {
   write_script("ZORVA_KBD(65);\nZORVA_KBD(66);");
   command(kCommandPlayback);
   EXPECT_EQ(next_event().key, 'A');
-  click_when_idle(*this);
+  click_when_idle();
   EXPECT_EQ(next_event().kind, ZORVA_MOUSE);
   EXPECT_EQ(last_log_line(), "EOF encountered in script file ZORVA.SCR");
   command(kCommandPlayOne);  // the file stays at its end
-  click_when_idle(*this);
+  click_when_idle();
   EXPECT_EQ(next_event().kind, ZORVA_MOUSE);
 }
 
@@ -102,7 +103,7 @@ TEST_F(Script, PlaybackReplacesALiveClickButNeverAQuit) {
 
 TEST_F(Script, MissingFileStopsPlaybackWithTheReadingMessage) {
   command(kCommandPlayback);
-  click_when_idle(*this);
+  click_when_idle();
   EXPECT_EQ(next_event().kind, ZORVA_MOUSE);
   EXPECT_EQ(last_log_line(), "Cannot open script file ZORVA.SCR for reading");
   EXPECT_FALSE(checked(kCommandPlayback));
@@ -125,7 +126,7 @@ TEST_F(Script, UnopenableFileIsReportedAtEveryWriteAndRead) {
 
   command(kCommandRecord);
   command(kCommandPlayOne);
-  click_when_idle(*this);
+  click_when_idle();
   next_event();
   EXPECT_EQ(last_log_line(), "Cannot open script file ZORVA.SCR for reading");
 }
@@ -149,7 +150,7 @@ TEST_F(Script, RecordingAfterPlaybackIsNotLost) {
   when_idle([] { click_logical(2, 3); });
   next_event();
   command(kCommandRecord);
-  click_when_idle(*this);
+  click_when_idle();
   next_event();
   EXPECT_EQ(script_text(), "ZORVA_MOUSE(2, 3);\n");
 }
@@ -159,12 +160,12 @@ TEST_F(Script, PlaybackDuringARecordingLeavesTheRecordingAlone) {
   when_idle([] { click_logical(4, 5); });
   next_event();  // the recording now holds the stream
   command(kCommandPlayback);
-  click_when_idle(*this);
+  click_when_idle();
   EXPECT_EQ(next_event().kind, ZORVA_MOUSE);
   EXPECT_EQ(last_log_line(), "Cannot open script file ZORVA.SCR for reading");
   EXPECT_EQ(g_state.playing_back, 0);
   command(kCommandRecord);
-  click_when_idle(*this);
+  click_when_idle();
   next_event();
   EXPECT_EQ(script_text(), "ZORVA_MOUSE(4, 5);\nZORVA_MOUSE(77, 77);\n");
 }

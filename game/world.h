@@ -33,6 +33,8 @@ struct Enemy {
   int y;
   int descent;  // units dropped per tick
   int dx;       // signed horizontal units per tick; never 0
+
+  friend bool operator==(const Enemy&, const Enemy&) = default;
 };
 
 using Formation = std::array<Enemy, kEnemyCount>;

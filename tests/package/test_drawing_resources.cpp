@@ -45,6 +45,18 @@ TEST_F(DrawingResources, NothingLeaksOverTenThousandMixedCalls) {
   EXPECT_EQ(headless::live_gdi_objects(), objects);
 }
 
+TEST_F(DrawingResources, DrawingBeforeTheSurfaceExistsIsHarmless) {
+  g_state.offscreen_dc = nullptr;
+  const std::size_t objects = headless::live_gdi_objects();
+  const std::size_t blocks = headless::live_memory_blocks();
+  std::mt19937 random(11);
+  for (int i = 0; i < 90; ++i) mixed_call(random, i);
+  ZORVA_clear();
+  ZORVA_flush();
+  EXPECT_EQ(headless::live_gdi_objects(), objects);
+  EXPECT_LE(headless::live_memory_blocks(), blocks + kLogRingSize);
+}
+
 TEST_F(DrawingResources, TextBlockIsFreedAfterDrawing) {
   const std::size_t blocks = headless::live_memory_blocks();
   ZORVA_draw_text(BLACK, 0, 0, 12, "gone after the call");

@@ -1,0 +1,23 @@
+// What a dialog window keeps beside its Window record: the program's procedure, the value
+// for EndDialog, and whether its modal loop should end.
+#pragma once
+
+#include "platform/win32.h"
+
+namespace zorva::platform::dialogs {
+
+struct DialogState {
+  DLGPROC proc = nullptr;
+  bool ended = false;
+  INT_PTR result = 0;
+};
+
+// The state of a live dialog window, or nullptr.
+DialogState* find_dialog(HWND dialog);
+DialogState& add_dialog(HWND dialog, DLGPROC proc);
+void remove_dialog(HWND dialog);
+void clear_dialogs();
+
+LRESULT CALLBACK dialog_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+}  // namespace zorva::platform::dialogs

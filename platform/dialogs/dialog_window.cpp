@@ -1,0 +1,78 @@
+// The dialog window's procedure: the program's dialog procedure first, then the default
+// dialog handling for what it leaves (returns 0).
+#include <map>
+
+#include "platform/dialogs/control_paint.h"
+#include "platform/dialogs/controls.h"
+#include "platform/dialogs/dialog_state.h"
+#include "platform/windows/window.h"
+
+namespace zorva::platform::dialogs {
+namespace {
+
+std::map<HWND, DialogState>& dialog_states() {
+  static std::map<HWND, DialogState> states;
+  return states;
+}
+
+void paint_face(HWND hwnd) {
+  ScratchSurface surface = surface_for(hwnd, kFaceColor);
+  show_surface(hwnd, surface);
+}
+
+// The close box asks for the same as Escape: IDCANCEL, from the Cancel button if there is one.
+void send_cancel(HWND dialog) {
+  const HWND cancel = GetDlgItem(dialog, IDCANCEL);
+  send_message(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(cancel));
+}
+
+}  // namespace
+
+DialogState* find_dialog(HWND dialog) {
+  auto it = dialog_states().find(dialog);
+  return it != dialog_states().end() && find_window(dialog) != nullptr ? &it->second : nullptr;
+}
+
+DialogState& add_dialog(HWND dialog, DLGPROC proc) {
+  DialogState& state = dialog_states()[dialog];
+  state = DialogState{};
+  state.proc = proc;
+  return state;
+}
+
+void remove_dialog(HWND dialog) { dialog_states().erase(dialog); }
+
+void clear_dialogs() { dialog_states().clear(); }
+
+LRESULT CALLBACK dialog_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCDESTROY) {
+    if (DialogState* state = find_dialog(hwnd); state != nullptr && state->proc != nullptr)
+      state->proc(hwnd, message, wparam, lparam);
+    remove_dialog(hwnd);
+    return 0;
+  }
+  if (DialogState* state = find_dialog(hwnd); state != nullptr && state->proc != nullptr) {
+    const INT_PTR handled = state->proc(hwnd, message, wparam, lparam);
+    if (handled != 0) return handled;
+  }
+  switch (message) {
+    case WM_CLOSE:
+      send_cancel(hwnd);
+      return 0;
+    case WM_ERASEBKGND:
+      paint_face(hwnd);
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      if (BeginPaint(hwnd, &ps) != nullptr) EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_COMMAND:
+    case WM_INITDIALOG:
+      return 0;
+    default:
+      return DefWindowProcA(hwnd, message, wparam, lparam);
+  }
+}
+
+}  // namespace zorva::platform::dialogs

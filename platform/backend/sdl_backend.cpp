@@ -1,0 +1,229 @@
+// SDL2 under the platform: OS windows, presenting pixels, and input drained into our queue.
+#include "platform/backend/sdl_backend.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/backend/sdl_keys.h"
+#include "platform/menus/menu_hooks.h"
+#include "platform/messages/input.h"
+#include "platform/messages/keyboard.h"
+#include "platform/windows/window_internal.h"
+
+namespace zorva::platform {
+namespace {
+
+bool env_set(const char* name) {
+  const char* value = std::getenv(name);
+  return value && value[0] != '\0';
+}
+
+// Copies 0x00RRGGBB pixels into a window surface of whatever format it has.
+void copy_to_surface(const std::uint32_t* pixels, int width, int height, SDL_Surface* surface) {
+  const int w = std::min(width, surface->w);
+  const int h = std::min(height, surface->h);
+  if (w <= 0 || h <= 0) return;
+  if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+  const Uint32 format = surface->format->format;
+  if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+    for (int y = 0; y < h; ++y)
+      std::memcpy(static_cast<char*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch,
+                  pixels + static_cast<std::ptrdiff_t>(y) * width, static_cast<std::size_t>(w) * 4);
+  } else {
+    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, pixels, width * 4, format, surface->pixels, surface->pitch);
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+}
+
+}  // namespace
+
+bool choose_video_driver(std::string& driver, std::string& why) {
+  if (env_set("DISPLAY")) {
+    driver = "x11";
+    return true;
+  }
+  if (env_set("WAYLAND_DISPLAY")) {
+    driver = "wayland";
+    return true;
+  }
+  why = "DISPLAY is not set (and neither is WAYLAND_DISPLAY)";
+  return false;
+}
+
+SdlBackend::SdlBackend(std::string& error) {
+  std::string driver;
+  if (!choose_video_driver(driver, error)) return;
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, driver.c_str());
+  // Typing a key must not be taken as the whole application losing focus in a screen saver.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    error = std::string("SDL could not open the display");
+    const char* display = std::getenv(driver == "x11" ? "DISPLAY" : "WAYLAND_DISPLAY");
+    if (display) error += std::string(" \"") + display + "\"";
+    error += std::string(": ") + SDL_GetError();
+    return;
+  }
+  SDL_StartTextInput();
+  ready_ = true;
+}
+
+SdlBackend::~SdlBackend() {
+  if (ready_) SDL_Quit();
+}
+
+bool SdlBackend::open_window(Window& window) {
+  if (!ready_) return false;
+  const int width = std::max<int>(window.framebuffer.width, 1);
+  const int height = std::max<int>(window.framebuffer.height, 1);
+  SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), window.rect.left, window.rect.top, width, height,
+                                     SDL_WINDOW_SHOWN);
+  if (!sdl) return false;
+  window.os_window = SDL_GetWindowID(sdl);
+  windows_[window.os_window] = window.handle;
+  if (const Window* owner = find_window(window.owner); owner && owner->os_window)
+    if (SDL_Window* owner_sdl = SDL_GetWindowFromID(owner->os_window)) SDL_SetWindowModalFor(sdl, owner_sdl);
+  return true;
+}
+
+void SdlBackend::close_window(Window& window) {
+  if (SDL_Window* sdl = SDL_GetWindowFromID(window.os_window)) SDL_DestroyWindow(sdl);
+  windows_.erase(window.os_window);
+  window.os_window = 0;
+}
+
+void SdlBackend::set_title(Window& window) {
+  if (SDL_Window* sdl = SDL_GetWindowFromID(window.os_window)) SDL_SetWindowTitle(sdl, window.text.c_str());
+}
+
+void SdlBackend::present(Window& window) {
+  SDL_Window* sdl = SDL_GetWindowFromID(window.os_window);
+  if (!sdl) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(sdl);
+  if (!surface) return;
+  const Pixmap& frame = window.framebuffer;
+  if (menus::has_overlay(window)) {
+    Pixmap composed = frame;
+    menus::paint_overlay(window, composed);
+    copy_to_surface(composed.pixels.data(), composed.width, composed.height, surface);
+  } else {
+    copy_to_surface(frame.pixels.data(), frame.width, frame.height, surface);
+  }
+  SDL_UpdateWindowSurface(sdl);
+}
+
+HWND SdlBackend::hwnd_of(Uint32 window_id) const {
+  auto it = windows_.find(window_id);
+  return it == windows_.end() ? nullptr : it->second;
+}
+
+void SdlBackend::flush_pending_key(unsigned char typed) {
+  if (!pending_key_.active) return;
+  pending_key_.active = false;
+  input::key_down(pending_key_.vk, typed, pending_key_.repeat);
+}
+
+// Keys held when the window loses the keyboard are let go, so no modifier stays stuck.
+void SdlBackend::release_held_keys() {
+  for (int vk = 1; vk < 256; ++vk)
+    if (key_is_down(vk)) input::key_up(vk);
+}
+
+void SdlBackend::handle(const SDL_Event& event) {
+  // A key-down waits for the text event SDL sends right after it, which names the
+  // character actually typed (non-US layouts, Latin-1 letters).
+  if (event.type == SDL_TEXTINPUT) {
+    flush_pending_key(latin1_from_utf8(event.text.text));
+    return;
+  }
+  flush_pending_key(0);
+  switch (event.type) {
+    case SDL_KEYDOWN: {
+      const int vk = virtual_key_from_sdl(event.key.keysym.sym);
+      if (vk) pending_key_ = PendingKey{vk, event.key.repeat != 0, true};
+      break;
+    }
+    case SDL_KEYUP: {
+      const int vk = virtual_key_from_sdl(event.key.keysym.sym);
+      if (vk) input::key_up(vk);
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button == SDL_BUTTON_LEFT)
+        if (HWND hwnd = hwnd_of(event.button.windowID))
+          input::button(hwnd, event.button.x, event.button.y, event.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    case SDL_WINDOWEVENT: {
+      HWND hwnd = hwnd_of(event.window.windowID);
+      if (!hwnd) break;
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          input::close_request(hwnd);
+          break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+          framebuffer_changed(hwnd);
+          break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: {
+          auto& room = window_room();
+          const Window* window = find_window(hwnd);
+          if (window && window->enabled && (!room.focus || !is_within(room.focus, hwnd))) SetFocus(hwnd);
+          break;
+        }
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          release_held_keys();
+          break;
+        default:
+          break;
+      }
+      break;
+    }
+    case SDL_QUIT: {
+      // SIGINT or the last window closing: a close request to the active window.
+      HWND target = window_room().active;
+      if (!find_window(target) && !windows_.empty()) target = windows_.begin()->second;
+      if (target) input::close_request(target);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void SdlBackend::poll_input() {
+  if (!ready_) return;
+  // SDL_PollEvent may report an empty queue while events wait; drain with PeepEvents.
+  SDL_PumpEvents();
+  SDL_Event events[64];
+  for (;;) {
+    const int count = SDL_PeepEvents(events, 64, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
+    if (count <= 0) break;
+    for (int i = 0; i < count; ++i) handle(events[i]);
+  }
+  flush_pending_key(0);
+}
+
+void SdlBackend::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
+  if (!ready_) return;
+  int timeout = 1000;
+  if (deadline_ms) {
+    const std::uint64_t now = now_ms();
+    timeout = *deadline_ms <= now ? 0 : static_cast<int>(std::min<std::uint64_t>(*deadline_ms - now, 1000));
+  }
+  if (timeout > 0) SDL_WaitEventTimeout(nullptr, timeout);
+}
+
+int SdlBackend::screen_width() {
+  SDL_DisplayMode mode;
+  return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 1280;
+}
+
+int SdlBackend::screen_height() {
+  SDL_DisplayMode mode;
+  return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 1024;
+}
+
+std::uint64_t SdlBackend::now_ms() { return SDL_GetTicks64(); }
+
+}  // namespace zorva::platform

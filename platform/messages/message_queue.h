@@ -1,0 +1,31 @@
+// The thread's message queue: posted messages, input messages, the quit flag, and what
+// retrieval synthesises (WM_PAINT, WM_TIMER).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "platform/win32.h"
+
+namespace zorva::platform {
+
+// A queued message and, for key messages, the character it types (carried to TranslateMessage).
+struct QueuedMessage {
+  MSG msg{};
+  int typed = -1;  // -1: none recorded; 0: the key types nothing; else the character (1..255)
+};
+
+// Adds an input message (keys, clicks, close requests) from the backend; false if the queue
+// is full and the message was dropped.
+bool queue_input(const QueuedMessage& message);
+// Drops every queued message addressed to the window (it is being destroyed).
+void purge_messages_for(HWND hwnd);
+// True if PeekMessageA would find something for any window.
+bool message_ready();
+std::size_t queued_message_count();
+void reset_queue_for_tests();
+
+// The key message most recently removed from the queue, with the character it carries.
+const QueuedMessage* current_key_message();
+
+}  // namespace zorva::platform

@@ -1,0 +1,34 @@
+// Window timers: deadlines on the backend clock, at most one WM_TIMER pending per timer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "platform/win32.h"
+
+namespace zorva::platform {
+
+struct Timer {
+  HWND hwnd = nullptr;
+  UINT_PTR id = 0;
+  std::uint32_t period_ms = 0;
+  std::uint64_t due_ms = 0;
+  TIMERPROC proc = nullptr;
+};
+
+// The earliest timer that has fallen due, for the window or its children (null: any);
+// nullptr if none.
+const Timer* due_timer(HWND hwnd_filter);
+// The timer's message was removed: its next deadline is one period on, never in the past,
+// so timer messages never pile up while the program is busy.
+void timer_delivered(HWND hwnd, UINT_PTR id);
+// The earliest deadline of any timer.
+std::optional<std::uint64_t> next_timer_deadline();
+// True if a timer with this procedure exists for the window and id (guards DispatchMessageA).
+bool timer_has_proc(HWND hwnd, UINT_PTR id, TIMERPROC proc);
+void kill_timers_of(HWND hwnd);
+std::size_t live_timer_count();
+void reset_timers_for_tests();
+
+}  // namespace zorva::platform

@@ -1,0 +1,140 @@
+// The headless backend's controls for tests.
+#include "platform/testing/headless.h"
+
+#include <cstdio>
+
+#include "platform/backend/backend.h"
+#include "platform/backend/headless_backend.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_object.h"
+#include "platform/memory/global_memory.h"
+#include "platform/menus/menu_hooks.h"
+#include "platform/messages/input.h"
+#include "platform/messages/keyboard.h"
+#include "platform/messages/message_queue.h"
+#include "platform/messages/timers.h"
+#include "platform/windows/window.h"
+#include "platform/windows/window_internal.h"
+
+// The menu room's reset, when the menu room provides one.
+namespace zorva::platform::menus {
+void reset_menus_for_tests() __attribute__((weak));
+}
+
+namespace zorva::headless {
+
+using namespace zorva::platform;
+
+void use() { select_headless_backend(); }
+
+void reset() {
+  select_headless_backend();
+  reset_windows_for_tests();
+  reset_window_classes_for_tests();
+  if (menus::reset_menus_for_tests) menus::reset_menus_for_tests();
+  reset_gdi_for_tests();
+  reset_memory_for_tests();
+  reset_timers_for_tests();
+  reset_queue_for_tests();
+  release_all_keys();
+  headless_backend().reset();
+}
+
+std::uint32_t now_ms() { return static_cast<std::uint32_t>(headless_backend().now_ms()); }
+
+void advance_ms(std::uint32_t ms) { headless_backend().advance(ms); }
+
+void on_idle(std::function<bool()> feeder) { headless_backend().set_idle_feeder(std::move(feeder)); }
+
+void key_down(int vk, unsigned char typed, bool repeat) { input::key_down(vk, typed, repeat); }
+
+void key_up(int vk) { input::key_up(vk); }
+
+void type_text(const std::string& text) {
+  for (unsigned char c : text) {
+    int vk = 0;
+    bool shift = false;
+    if (!key_for_character(c, vk, shift)) {
+      // No US key types it (a Latin-1 letter): a key that reports the character as text.
+      key_down(0xDF, c);
+      key_up(0xDF);
+      continue;
+    }
+    const bool shift_already = key_is_down(VK_SHIFT);
+    if (shift && !shift_already) key_down(VK_SHIFT);
+    key_down(vk);
+    key_up(vk);
+    if (shift && !shift_already) key_up(VK_SHIFT);
+  }
+}
+
+void focus(HWND top_level) {
+  if (!find_window(top_level)) return;
+  window_room().active = top_level;
+  SetFocus(top_level);
+}
+
+void click(HWND window, int client_x, int client_y) {
+  const Window* top = top_level_of(window);
+  ClientView view;
+  if (!top || !client_view(window, view)) return;
+  const long long x = static_cast<long long>(view.client_x) + client_x;
+  const long long y = static_cast<long long>(view.client_y) + client_y;
+  if (x < -32768 || x > 32767 || y < -32768 || y > 32767) return;
+  click_frame(top->handle, static_cast<int>(x), static_cast<int>(y));
+}
+
+void click_frame(HWND top_level, int x, int y) {
+  input::button(top_level, x, y, true);
+  input::button(top_level, x, y, false);
+}
+
+void close_request(HWND top_level) { input::close_request(top_level); }
+
+const Pixmap& framebuffer(HWND top_level) {
+  static const Pixmap empty;
+  const Window* window = top_level_of(top_level);
+  return window ? window->framebuffer : empty;
+}
+
+Pixmap presented(HWND top_level) {
+  Window* window = top_level_of(top_level);
+  if (!window) return Pixmap{};
+  Pixmap frame = window->framebuffer;
+  if (menus::has_overlay(*window)) menus::paint_overlay(*window, frame);
+  return frame;
+}
+
+std::uint32_t client_pixel(HWND window, int x, int y) {
+  ClientView view;
+  if (!client_view(window, view) || !view.pixmap) return 0xFFFFFFFFu;
+  const long long px = static_cast<long long>(view.client_x) + x;
+  const long long py = static_cast<long long>(view.client_y) + y;
+  if (px < view.clip.left || px >= view.clip.right || py < view.clip.top || py >= view.clip.bottom) return 0xFFFFFFFFu;
+  if (px < 0 || py < 0 || px >= view.pixmap->width || py >= view.pixmap->height) return 0xFFFFFFFFu;
+  return view.pixmap->row(static_cast<int>(py))[px];
+}
+
+bool save_ppm(const Pixmap& pixmap, const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  bool ok = std::fprintf(file, "P6\n%d %d\n255\n", pixmap.width, pixmap.height) > 0;
+  for (int y = 0; ok && y < pixmap.height; ++y) {
+    const std::uint32_t* row = pixmap.row(y);
+    for (int x = 0; ok && x < pixmap.width; ++x) {
+      const unsigned char rgb[3] = {static_cast<unsigned char>(row[x] >> 16), static_cast<unsigned char>(row[x] >> 8),
+                                    static_cast<unsigned char>(row[x])};
+      ok = std::fwrite(rgb, 1, 3, file) == 3;
+    }
+  }
+  return std::fclose(file) == 0 && ok;
+}
+
+std::size_t live_windows() { return windows().live(); }
+std::size_t live_dcs() { return live_dc_count(); }
+std::size_t live_gdi_objects() { return live_gdi_object_count(); }
+std::size_t live_memory_blocks() { return live_memory_block_count(); }
+std::size_t live_timers() { return live_timer_count(); }
+std::size_t queued_messages() { return queued_message_count(); }
+
+}  // namespace zorva::headless

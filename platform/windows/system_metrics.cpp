@@ -1,0 +1,41 @@
+// Screen metrics and the stock icon and cursor.
+#include "platform/backend/backend.h"
+#include "platform/core/handle_table.h"
+#include "platform/win32.h"
+
+using namespace zorva::platform;
+
+namespace {
+
+// Height of a one-line menu bar; the menu room draws its strip this high.
+constexpr int kMenuBarHeight = 20;
+
+template <typename H>
+H stock_handle(HandleKind kind) {
+  return to_handle<H>((static_cast<std::uint32_t>(kind) << 28) | 1u);
+}
+
+}  // namespace
+
+extern "C" {
+
+int WINAPI GetSystemMetrics(int nIndex) {
+  switch (nIndex) {
+    case SM_CXSCREEN:
+      return backend().screen_width();
+    case SM_CYSCREEN:
+      return backend().screen_height();
+    case SM_CYMENU:
+      return kMenuBarHeight;
+    case SM_CYCAPTION:
+      return 0;  // the window manager draws the caption outside our pixels
+    default:
+      return 0;
+  }
+}
+
+// There is one application icon and one arrow cursor; any request gets them.
+HICON WINAPI LoadIconA(HINSTANCE, LPCSTR) { return stock_handle<HICON>(HandleKind::Icon); }
+HCURSOR WINAPI LoadCursorA(HINSTANCE, LPCSTR) { return stock_handle<HCURSOR>(HandleKind::Cursor); }
+
+}  // extern "C"

@@ -1,0 +1,46 @@
+// What the window rooms share among themselves and with the message queue: focus, the
+// windows whose pixels changed, painting state and the tree walks.
+#pragma once
+
+#include <vector>
+
+#include "platform/windows/window.h"
+
+namespace zorva::platform {
+
+// Largest framebuffer side we allocate, and the range window coordinates are kept in.
+inline constexpr int kMaxWindowSide = 4096;
+inline constexpr int kMaxCoordinate = 32767;
+
+struct WindowRoomState {
+  HWND focus = nullptr;        // the window that receives keys
+  HWND active = nullptr;       // the top-level window the focus lies in (or the last shown)
+  std::vector<HWND> changed;   // top-level windows whose framebuffer must be presented
+  std::vector<HWND> erase_pending;  // windows whose next BeginPaint erases the background
+};
+WindowRoomState& window_room();
+
+// The window and all of its descendants, parent before children.
+std::vector<HWND> window_tree(HWND root);
+// True if `window` is `ancestor` or lies inside it.
+bool is_within(HWND window, HWND ancestor);
+// Visible itself and every ancestor visible.
+bool is_shown(const Window& window);
+
+// Client size of a window (top-level: outer size less the menu strip).
+RECT client_rect_of(const Window& window);
+void send_size(HWND hwnd);
+
+// Marks the window and its children as needing WM_PAINT (and erasing, if asked).
+void invalidate_tree(HWND hwnd, bool erase);
+// Fills the client area with the window's background brush colour.
+void erase_background(HWND hwnd);
+
+// Presents every top-level window whose framebuffer changed since it was last presented.
+void present_changed_windows();
+
+// Forgets every window, class and focus (for the headless reset); built-in classes stay.
+void reset_windows_for_tests();
+void reset_window_classes_for_tests();
+
+}  // namespace zorva::platform

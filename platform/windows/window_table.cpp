@@ -1,0 +1,125 @@
+// The window table and the geometry every room asks about: which top-level window holds a
+// window's pixels, where its client area lies there, and which framebuffers changed.
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/backend/backend.h"
+#include "platform/menus/menu_hooks.h"
+#include "platform/windows/window.h"
+#include "platform/windows/window_internal.h"
+
+namespace zorva::platform {
+
+HandleTable<Window>& windows() {
+  static HandleTable<Window> table{HandleKind::Window};
+  return table;
+}
+
+WindowRoomState& window_room() {
+  static WindowRoomState state;
+  return state;
+}
+
+Window* find_window(HWND hwnd) { return windows().find(from_handle(hwnd)); }
+
+Window* top_level_of(HWND hwnd) {
+  Window* window = find_window(hwnd);
+  // Parents always outlive their children, so this walk ends at a live top-level window.
+  while (window && window->parent) window = find_window(window->parent);
+  return window;
+}
+
+int menu_bar_height(const Window& window) {
+  if (window.parent || !window.menu) return 0;
+  return std::clamp(menus::bar_height(window.menu), 0, window.rect.bottom - window.rect.top);
+}
+
+RECT client_rect_of(const Window& window) {
+  const LONG width = std::max<LONG>(window.rect.right - window.rect.left, 0);
+  const LONG height = std::max<LONG>(window.rect.bottom - window.rect.top - menu_bar_height(window), 0);
+  return RECT{0, 0, width, height};
+}
+
+bool client_view(HWND hwnd, ClientView& out) {
+  Window* window = find_window(hwnd);
+  if (!window) return false;
+  if (!window->parent) {
+    out.pixmap = &window->framebuffer;
+    out.client_x = 0;
+    out.client_y = menu_bar_height(*window);
+    out.clip = RECT{0, out.client_y, window->framebuffer.width, window->framebuffer.height};
+    return true;
+  }
+  ClientView parent_view;
+  if (!client_view(window->parent, parent_view)) return false;
+  // Coordinates are kept within +-32767 and depth is small, but add in 64 bits anyway.
+  const auto clamp = [](std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -(std::int64_t{1} << 30), std::int64_t{1} << 30));
+  };
+  out.pixmap = parent_view.pixmap;
+  out.client_x = clamp(std::int64_t{parent_view.client_x} + window->rect.left);
+  out.client_y = clamp(std::int64_t{parent_view.client_y} + window->rect.top);
+  const RECT client = client_rect_of(*window);
+  out.clip.left = std::max<LONG>(parent_view.clip.left, out.client_x);
+  out.clip.top = std::max<LONG>(parent_view.clip.top, out.client_y);
+  out.clip.right = std::min<LONG>(parent_view.clip.right, clamp(std::int64_t{out.client_x} + client.right));
+  out.clip.bottom = std::min<LONG>(parent_view.clip.bottom, clamp(std::int64_t{out.client_y} + client.bottom));
+  if (out.clip.right < out.clip.left) out.clip.right = out.clip.left;
+  if (out.clip.bottom < out.clip.top) out.clip.bottom = out.clip.top;
+  return true;
+}
+
+void framebuffer_changed(HWND hwnd) {
+  Window* top = top_level_of(hwnd);
+  if (!top) return;
+  auto& changed = window_room().changed;
+  if (std::find(changed.begin(), changed.end(), top->handle) == changed.end()) changed.push_back(top->handle);
+}
+
+void present_changed_windows() {
+  auto& changed = window_room().changed;
+  if (changed.empty()) return;
+  std::vector<HWND> pending;
+  pending.swap(changed);
+  for (HWND hwnd : pending) {
+    Window* window = find_window(hwnd);
+    if (window && window->visible && window->os_window) backend().present(*window);
+  }
+}
+
+std::vector<HWND> window_tree(HWND root) {
+  std::vector<HWND> out;
+  if (!find_window(root)) return out;
+  out.push_back(root);
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    const Window* window = find_window(out[i]);
+    if (!window) continue;
+    for (HWND child : window->children)
+      if (find_window(child)) out.push_back(child);
+  }
+  // Breadth-first keeps every parent before its children, which is all callers need.
+  return out;
+}
+
+bool is_within(HWND window, HWND ancestor) {
+  for (const Window* w = find_window(window); w; w = find_window(w->parent))
+    if (w->handle == ancestor) return true;
+  return false;
+}
+
+bool is_shown(const Window& window) {
+  for (const Window* w = &window; w; w = find_window(w->parent))
+    if (!w->visible) return false;
+  return true;
+}
+
+}  // namespace zorva::platform
+
+namespace zorva::platform {
+
+void reset_windows_for_tests() {
+  windows().clear();
+  window_room() = WindowRoomState{};
+}
+
+}  // namespace zorva::platform

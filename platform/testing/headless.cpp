@@ -8,6 +8,8 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/memory/global_memory.h"
+#include "platform/dialogs/dialog.h"
+#include "platform/menus/menu.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/input.h"
 #include "platform/messages/keyboard.h"
@@ -15,11 +17,6 @@
 #include "platform/messages/timers.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
-
-// The menu room's reset, when the menu room provides one.
-namespace zorva::platform::menus {
-void reset_menus_for_tests() __attribute__((weak));
-}
 
 namespace zorva::headless {
 
@@ -31,7 +28,8 @@ void reset() {
   select_headless_backend();
   reset_windows_for_tests();
   reset_window_classes_for_tests();
-  if (menus::reset_menus_for_tests) menus::reset_menus_for_tests();
+  menus::reset_menus_for_tests();
+  dialogs::reset_dialogs_for_tests();
   reset_gdi_for_tests();
   reset_memory_for_tests();
   reset_timers_for_tests();

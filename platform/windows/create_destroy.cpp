@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "platform/backend/backend.h"
 #include "platform/gdi/gdi_object.h"
@@ -158,6 +159,8 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   }
   if (Window* top = find_window(hWnd); top && !top->parent) {
     menus::close_popups(*top);
+    // A window takes its menu bar with it, as on Windows.
+    if (top->menu) DestroyMenu(std::exchange(top->menu, nullptr));
     if (top->os_window) backend().close_window(*top);
     top->os_window = 0;
     top->visible = false;

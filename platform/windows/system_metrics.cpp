@@ -1,14 +1,12 @@
 // Screen metrics and the stock icon and cursor.
 #include "platform/backend/backend.h"
 #include "platform/core/handle_table.h"
+#include "platform/menus/menu_layout.h"
 #include "platform/win32.h"
 
 using namespace zorva::platform;
 
 namespace {
-
-// Height of a one-line menu bar; the menu room draws its strip this high.
-constexpr int kMenuBarHeight = 20;
 
 template <typename H>
 H stock_handle(HandleKind kind) {
@@ -26,7 +24,7 @@ int WINAPI GetSystemMetrics(int nIndex) {
     case SM_CYSCREEN:
       return backend().screen_height();
     case SM_CYMENU:
-      return kMenuBarHeight;
+      return menus::kBarHeight;
     case SM_CYCAPTION:
       return 0;  // the window manager draws the caption outside our pixels
     default:

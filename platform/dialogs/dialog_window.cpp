@@ -30,7 +30,11 @@ void send_cancel(HWND dialog) {
 
 DialogState* find_dialog(HWND dialog) {
   auto it = dialog_states().find(dialog);
-  return it != dialog_states().end() && find_window(dialog) != nullptr ? &it->second : nullptr;
+  if (it == dialog_states().end()) return nullptr;
+  // A handle value can come back after a reset: only a live dialog window has a state.
+  const Window* window = find_window(dialog);
+  if (window == nullptr || window->proc != dialog_window_proc) return nullptr;
+  return &it->second;
 }
 
 DialogState& add_dialog(HWND dialog, DLGPROC proc) {
@@ -45,6 +49,7 @@ void remove_dialog(HWND dialog) { dialog_states().erase(dialog); }
 void clear_dialogs() { dialog_states().clear(); }
 
 LRESULT CALLBACK dialog_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_CREATE) remove_dialog(hwnd);  // a state left by an earlier window
   if (message == WM_NCDESTROY) {
     if (DialogState* state = find_dialog(hwnd); state != nullptr && state->proc != nullptr)
       state->proc(hwnd, message, wparam, lparam);

@@ -148,25 +148,18 @@ TEST(FormationDodging, AnIncomingBulletTurnsTheCraftAwayAtSpeedThree) {
   EXPECT_EQ(enemies[2].dx, 3);
 }
 
-TEST(FormationDodging, BulletSlotZeroAndFreeSlotsAreIgnored) {
+TEST(FormationDodging, SlotZeroAndFreeSlotsAreIgnoredButDestroyedCraftDodge) {
   Formation enemies = parked_formation();
-  enemies[1] = Enemy{3, 0, 50, 4, 1};
+  enemies[1] = Enemy{3, 0, 50, 4, 1};      // moves to (1, 46)
+  enemies[2] = Enemy{-1, 100, 50, 4, 2};   // moves to (102, 46); at step 5 at x 112
   BulletSlots bullets = no_bullets();
-  bullets[0] = Point{1, -40};
+  bullets[0] = Point{1, -40};              // would meet craft 1 at step 5
   bullets[5] = Point{1, INACTIVE_Y};
+  bullets[3] = Point{108, -40};
   RandomGenerator random;
   move_enemies(random, enemies, bullets);
   EXPECT_EQ(enemies[1].dx, 1);
-}
-
-TEST(FormationDodging, DestroyedCraftStillDodge) {
-  Formation enemies = parked_formation();
-  enemies[1] = Enemy{-1, 0, 50, 4, 2};  // moves to (2, 46); at step 5 at x 12
-  BulletSlots bullets = no_bullets();
-  bullets[3] = Point{8, -40};
-  RandomGenerator random;
-  move_enemies(random, enemies, bullets);
-  EXPECT_EQ(enemies[1].dx, -3);
+  EXPECT_EQ(enemies[2].dx, -3);
 }
 
 TEST(FormationDodging, LaterStepsSeeTheTurnedSpeedSoACraftCanTurnTwice) {
@@ -199,25 +192,17 @@ TEST(FormationAvoidance, LeftCraftTurnsWhenBothFlyRightElseTheRightOne) {
   EXPECT_EQ(enemies[2].dx, 2);
 }
 
-TEST(FormationAvoidance, DestroyedCraftTakeNoPart) {
+TEST(FormationAvoidance, DestroyedFarApartOrDifferentHeightsLeaveBothAlone) {
   Formation enemies = parked_formation();
-  enemies[1] = Enemy{3, 10, 0, 4, 2};
-  enemies[2] = Enemy{-1, 30, 0, 4, 2};
-  RandomGenerator random;
-  move_enemies(random, enemies, no_bullets());
-  EXPECT_EQ(enemies[1].dx, 2);
-  EXPECT_EQ(enemies[2].dx, 2);
-}
-
-TEST(FormationAvoidance, FarApartOrDifferentHeightsLeaveBothAlone) {
-  Formation enemies = parked_formation();
+  enemies[5] = Enemy{3, -100, 0, 4, 2};
+  enemies[6] = Enemy{-1, -80, 0, 4, 2};  // close, but destroyed
   enemies[1] = Enemy{3, 10, 0, 4, 2};
   enemies[2] = Enemy{3, 34, 0, 4, 2};  // 24 apart: not below 24
   enemies[3] = Enemy{3, 100, 0, 4, 2};
   enemies[4] = Enemy{3, 110, 20, 4, 2};  // 20 higher: not below 20
   RandomGenerator random;
   move_enemies(random, enemies, no_bullets());
-  for (int i = 1; i <= 4; ++i) EXPECT_EQ(enemies[i].dx, 2) << i;
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(enemies[i].dx, 2) << i;
 }
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -247,24 +232,6 @@ TEST_F(GameTest, EnemyColourFollowsHitPointsAndDestroyedCraftAreNotDrawn) {
   }
   EXPECT_EQ(surface_pixel(0, 100), kBlack);
   EXPECT_EQ(surface_pixel(-10, 100), kBlack);
-}
-
-TEST_F(GameTest, EnemyIsSevenShapesAroundItsCentre) {
-  Formation enemies = parked_formation();
-  for (Enemy& enemy : enemies) enemy.hit_points = -1;
-  enemies[5] = Enemy{0, 20, 30, 4, 1};
-  start_logging();
-  draw_enemies(enemies);
-  const std::vector<std::string> expected = {
-      "red circle at (20,30), radius 5",
-      "black circle at (20,30), radius 3",
-      "red line from (10,30) to (30,30), width 0",
-      "red line from (17,35) to (23,25), width 0",
-      "red line from (17,25) to (23,35), width 0",
-      "red line from (10,40) to (10,20), width 0",
-      "red line from (30,40) to (30,20), width 0",
-  };
-  EXPECT_EQ(logged_lines(), expected);
 }
 
 }  // namespace

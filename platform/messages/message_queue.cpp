@@ -54,6 +54,9 @@ MSG stamped(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
 // The first invalid, shown window in the filter, top-level windows in creation order and
 // every parent before its children (so children paint over their parent).
 HWND window_needing_paint(HWND filter) {
+  bool any_invalid = false;
+  windows().for_each([&](std::uint32_t, Window& w) { any_invalid |= w.invalid; });
+  if (!any_invalid) return nullptr;
   HWND found = nullptr;
   windows().for_each([&](std::uint32_t, Window& top) {
     if (found || top.parent || !top.visible) return;

@@ -41,31 +41,32 @@ RECT client_rect_of(const Window& window) {
 }
 
 bool client_view(HWND hwnd, ClientView& out) {
-  Window* window = find_window(hwnd);
-  if (!window) return false;
-  if (!window->parent) {
-    out.pixmap = &window->framebuffer;
-    out.client_x = 0;
-    out.client_y = menu_bar_height(*window);
-    out.clip = RECT{0, out.client_y, window->framebuffer.width, window->framebuffer.height};
-    return true;
-  }
-  ClientView parent_view;
-  if (!client_view(window->parent, parent_view)) return false;
-  // Coordinates are kept within +-32767 and depth is small, but add in 64 bits anyway.
+  // The chain from the window up to its top-level window, walked without recursion so any
+  // depth of nesting is safe.
+  std::vector<const Window*> chain;
+  for (const Window* w = find_window(hwnd); w; w = find_window(w->parent)) chain.push_back(w);
+  if (chain.empty()) return false;
+  Window* top = find_window(chain.back()->handle);
+  out.pixmap = &top->framebuffer;
+  out.client_x = 0;
+  out.client_y = menu_bar_height(*top);
+  out.clip = RECT{0, out.client_y, top->framebuffer.width, top->framebuffer.height};
+  // Offsets add up in 64 bits and stay far inside int range.
   const auto clamp = [](std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, -(std::int64_t{1} << 30), std::int64_t{1} << 30));
   };
-  out.pixmap = parent_view.pixmap;
-  out.client_x = clamp(std::int64_t{parent_view.client_x} + window->rect.left);
-  out.client_y = clamp(std::int64_t{parent_view.client_y} + window->rect.top);
-  const RECT client = client_rect_of(*window);
-  out.clip.left = std::max<LONG>(parent_view.clip.left, out.client_x);
-  out.clip.top = std::max<LONG>(parent_view.clip.top, out.client_y);
-  out.clip.right = std::min<LONG>(parent_view.clip.right, clamp(std::int64_t{out.client_x} + client.right));
-  out.clip.bottom = std::min<LONG>(parent_view.clip.bottom, clamp(std::int64_t{out.client_y} + client.bottom));
-  if (out.clip.right < out.clip.left) out.clip.right = out.clip.left;
-  if (out.clip.bottom < out.clip.top) out.clip.bottom = out.clip.top;
+  for (auto it = chain.rbegin() + 1; it != chain.rend(); ++it) {
+    const Window& window = **it;
+    out.client_x = clamp(std::int64_t{out.client_x} + window.rect.left);
+    out.client_y = clamp(std::int64_t{out.client_y} + window.rect.top);
+    const RECT client = client_rect_of(window);
+    out.clip.left = std::max<LONG>(out.clip.left, out.client_x);
+    out.clip.top = std::max<LONG>(out.clip.top, out.client_y);
+    out.clip.right = std::min<LONG>(out.clip.right, clamp(std::int64_t{out.client_x} + client.right));
+    out.clip.bottom = std::min<LONG>(out.clip.bottom, clamp(std::int64_t{out.client_y} + client.bottom));
+    if (out.clip.right < out.clip.left) out.clip.right = out.clip.left;
+    if (out.clip.bottom < out.clip.top) out.clip.bottom = out.clip.top;
+  }
   return true;
 }
 

@@ -283,6 +283,37 @@ TEST_F(Windows, NullAndStaleHandlesGiveTheDocumentedFailureValues) {
   EXPECT_EQ(headless::queued_messages(), 0u);
 }
 
+TEST_F(Windows, DeeplyNestedChildrenAreSafe) {
+  HWND hwnd = make_window(100, 100);
+  HWND innermost = hwnd;
+  for (int i = 0; i < 3000; ++i) innermost = make_child(innermost, 0, 0, 100, 100, i);
+  ASSERT_NE(innermost, nullptr);
+  drain();
+  recorder().clear();
+  headless::click(hwnd, 1, 1);
+  drain();
+  ASSERT_EQ(recorder().count(WM_LBUTTONDOWN), 1);
+  EXPECT_EQ(recorder().messages[0].hwnd, innermost);
+  EXPECT_EQ(headless::client_pixel(innermost, 1, 1), 0xFFFFFFu);
+  EXPECT_EQ(DestroyWindow(hwnd), TRUE);
+  EXPECT_EQ(headless::live_windows(), 0u);
+}
+
+TEST_F(Windows, ClosingAnOwnedWindowGivesTheKeyboardBackToItsOwner) {
+  HWND owner = make_window();
+  HWND dialog = CreateWindowExA(0, "TestWindow", "dialog", WS_POPUP, 0, 0, 50, 50, owner, nullptr, nullptr, nullptr);
+  EnableWindow(owner, FALSE);
+  ShowWindow(dialog, SW_SHOW);
+  EXPECT_EQ(GetFocus(), dialog);
+  headless::key_down('X');  // goes to the dialog; the disabled owner gets nothing
+  MSG msg;
+  ASSERT_TRUE(next(msg));
+  EXPECT_EQ(msg.hwnd, dialog);
+  EnableWindow(owner, TRUE);
+  DestroyWindow(dialog);
+  EXPECT_EQ(GetFocus(), owner);
+}
+
 TEST_F(Windows, StockResourcesAndScreenMetrics) {
   EXPECT_NE(LoadIconA(nullptr, IDI_APPLICATION), nullptr);
   EXPECT_NE(LoadCursorA(nullptr, IDC_ARROW), nullptr);

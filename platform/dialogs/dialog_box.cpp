@@ -48,8 +48,7 @@ HWND first_tab_stop(HWND dialog) {
   if (window == nullptr) return nullptr;
   for (HWND child : window->children) {
     const Window* control = find_window(child);
-    if (control != nullptr && (control->style & WS_TABSTOP) != 0 && control->enabled &&
-        (control->style & WS_VISIBLE) != 0)
+    if (control != nullptr && (control->style & WS_TABSTOP) != 0 && control->enabled && control->visible)
       return child;
   }
   return nullptr;
@@ -147,6 +146,7 @@ BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
   if (state == nullptr) return FALSE;
   state->ended = true;
   state->result = nResult;
+  PostMessageA(hDlg, WM_NULL, 0, 0);  // wakes a modal loop that is waiting for input
   return TRUE;
 }
 

@@ -1,0 +1,152 @@
+// Lines, polygons, rectangles and ellipses drawn with the DC's pen and brush.
+#include <algorithm>
+#include <vector>
+
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_object.h"
+#include "platform/raster/ellipse.h"
+#include "platform/raster/polygon_fill.h"
+#include "platform/raster/raster_target.h"
+#include "platform/raster/thin_line.h"
+#include "platform/raster/wide_pen.h"
+
+using namespace zorva::platform;
+using namespace zorva::platform::raster;
+
+namespace {
+
+// What a shape call needs: the target and the DC's pen and brush as pixels.
+struct Drawing {
+  DeviceContext* dc = nullptr;
+  RasterTarget target;
+  bool has_pen = false;
+  std::int64_t pen_width = 1;
+  std::uint32_t pen_pixel = 0;
+  bool has_brush = false;
+  std::uint32_t brush_pixel = 0;
+};
+
+bool begin_drawing(HDC hdc, Drawing& out) {
+  out.dc = find_dc(hdc);
+  Canvas canvas;
+  if (!out.dc || !resolve_canvas(hdc, canvas)) return false;
+  out.target = target_of(canvas);
+  if (const Pen* pen = find_gdi<Pen>(out.dc->pen); pen && pen->style != PS_NULL) {
+    out.has_pen = true;
+    out.pen_width = std::max(pen->width, 1);
+    out.pen_pixel = pixel_from_colorref(pen->color);
+  }
+  if (const Brush* brush = find_gdi<Brush>(out.dc->brush); brush && !brush->hollow) {
+    out.has_brush = true;
+    out.brush_pixel = pixel_from_colorref(brush->color);
+  }
+  return true;
+}
+
+// A box given by two corners in any order.
+Box64 normalised_box(int left, int top, int right, int bottom) {
+  return Box64{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+}
+
+// The border of the inclusive box [l, r - 1] x [t, b - 1], one pixel wide.
+void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel) {
+  t.fill_span(b.top, b.left, b.right, pixel);
+  if (b.height() > 1) t.fill_span(b.bottom - 1, b.left, b.right, pixel);
+  t.fill_box(b.left, b.top + 1, b.left + 1, b.bottom - 1, pixel);
+  if (b.width() > 1) t.fill_box(b.right - 1, b.top + 1, b.right, b.bottom - 1, pixel);
+}
+
+void draw_box(const Drawing& d, const Box64& b) {
+  if (b.width() <= 0 || b.height() <= 0) return;
+  const RasterTarget& t = d.target;
+  if (!d.has_pen) {
+    if (d.has_brush) t.fill_box(b.left, b.top, b.right - 1, b.bottom - 1, d.brush_pixel);
+    return;
+  }
+  if (d.has_brush) t.fill_box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1, d.brush_pixel);
+  if (d.pen_width <= 1) {
+    thin_box_outline(t, b, d.pen_pixel);
+    return;
+  }
+  const Point64 corners[4] = {{b.left, b.top}, {b.right - 1, b.top}, {b.right - 1, b.bottom - 1}, {b.left, b.bottom - 1}};
+  draw_wide_path(t, corners, true, d.pen_width, d.pen_pixel);
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {
+  DeviceContext* dc = find_dc(hdc);
+  if (!dc) return FALSE;
+  if (lppt) *lppt = dc->position;
+  dc->position = POINT{x, y};
+  return TRUE;
+}
+
+BOOL WINAPI LineTo(HDC hdc, int x, int y) {
+  Drawing d;
+  if (!begin_drawing(hdc, d)) {
+    if (DeviceContext* dc = find_dc(hdc)) dc->position = POINT{x, y};
+    return find_dc(hdc) ? TRUE : FALSE;
+  }
+  const Point64 from{d.dc->position.x, d.dc->position.y};
+  const Point64 to{x, y};
+  d.dc->position = POINT{x, y};
+  if (!d.has_pen) return TRUE;
+  if (d.pen_width <= 1) {
+    draw_thin_line(d.target, from.x, from.y, to.x, to.y, d.pen_pixel);
+  } else {
+    const Point64 path[2] = {from, to};
+    draw_wide_path(d.target, path, false, d.pen_width, d.pen_pixel);
+  }
+  canvas_changed(hdc);
+  return TRUE;
+}
+
+BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
+  if (!apt || cpt < 2) return FALSE;
+  Drawing d;
+  if (!begin_drawing(hdc, d)) return FALSE;
+  std::vector<Point64> points(static_cast<std::size_t>(cpt));
+  for (int i = 0; i < cpt; ++i) points[static_cast<std::size_t>(i)] = Point64{apt[i].x, apt[i].y};
+  if (d.has_brush) fill_polygon(d.target, std::span<const Point64>(points), d.brush_pixel);
+  if (d.has_pen) {
+    if (d.pen_width <= 1) {
+      for (std::size_t i = 0; i < points.size(); ++i) {
+        const Point64& a = points[i];
+        const Point64& b = points[(i + 1) % points.size()];
+        draw_thin_line(d.target, a.x, a.y, b.x, b.y, d.pen_pixel);
+      }
+    } else {
+      draw_wide_path(d.target, points, true, d.pen_width, d.pen_pixel);
+    }
+  }
+  canvas_changed(hdc);
+  return TRUE;
+}
+
+BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+  Drawing d;
+  if (!begin_drawing(hdc, d)) return FALSE;
+  draw_box(d, normalised_box(left, top, right, bottom));
+  canvas_changed(hdc);
+  return TRUE;
+}
+
+BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
+  Drawing d;
+  if (!begin_drawing(hdc, d)) return FALSE;
+  const Box64 box = normalised_box(left, top, right, bottom);
+  if (box.width() <= 2 || box.height() <= 2) {
+    draw_box(d, box);
+  } else {
+    if (d.has_brush) fill_ellipse(d.target, box, d.brush_pixel);
+    if (d.has_pen && d.pen_width <= 1) outline_ellipse(d.target, box, d.pen_pixel);
+    if (d.has_pen && d.pen_width > 1) wide_outline_ellipse(d.target, box, d.pen_width, d.pen_pixel);
+  }
+  canvas_changed(hdc);
+  return TRUE;
+}
+
+}  // extern "C"

@@ -1,0 +1,49 @@
+// Ellipses inscribed in a box (right column and bottom row excluded), row by row.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/raster/raster_target.h"
+
+namespace zorva::platform::raster {
+
+struct Box64 {
+  std::int64_t left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
+  std::int64_t width() const { return right - left; }
+  std::int64_t height() const { return bottom - top; }
+};
+
+// The ellipse through the pixel centres of the box's outer rows and columns. Boxes of width
+// or height 2 or less are plain rectangles.
+class EllipseShape {
+ public:
+  explicit EllipseShape(const Box64& box);
+
+  // The outermost outline pixels of row y: [left, right] inclusive; false if the row is empty.
+  bool row_extent(std::int64_t y, std::int64_t& left, std::int64_t& right) const;
+  // The outline pixels of row y: [outer_left, inner_left] and [inner_right, outer_right].
+  bool row_outline(std::int64_t y, std::int64_t& outer_left, std::int64_t& inner_left,
+                   std::int64_t& inner_right, std::int64_t& outer_right) const;
+  const Box64& box() const { return box_; }
+  // Boxes of width or height 2 or less are drawn as rectangles.
+  bool boxy() const { return box_.width() <= 2 || box_.height() <= 2; }
+
+ private:
+  // Largest doubled distance u2 from the centre column inside the ellipse at doubled row
+  // distance v2, or -1 when none.
+  std::int64_t half_extent(std::int64_t v2) const;
+
+  Box64 box_;
+  std::int64_t centre_x2_, centre_y2_;  // doubled centre
+  std::int64_t radius_x2_, radius_y2_;  // doubled radii
+  std::int64_t parity_;                 // u2 takes the parity of width - 1
+};
+
+// Fills every row between its outermost outline pixels.
+void fill_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel);
+// Draws the one-pixel outline.
+void outline_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel);
+// Draws an outline of pen width w (> 1) centred on the one-pixel outline.
+void wide_outline_ellipse(const RasterTarget& target, const Box64& box, std::int64_t w, std::uint32_t pixel);
+
+}  // namespace zorva::platform::raster

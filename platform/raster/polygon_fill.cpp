@@ -1,0 +1,75 @@
+// Scanline polygon filling: the rows walked are only those inside the target, so the work is
+// bounded by what is visible whatever the coordinates.
+#include "platform/raster/polygon_fill.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace zorva::platform::raster {
+namespace {
+
+using Wide = __int128;
+
+Wide ceil_div(Wide a, Wide b) {  // b > 0
+  return a >= 0 ? (a + b - 1) / b : -((-a) / b);
+}
+
+// The first pixel column at or right of where edge (a, b) crosses row y.
+std::int64_t crossing(const Point64& a, const Point64& b, std::int64_t y) {
+  const Wide dy = Wide{b.y} - a.y;
+  const Wide num = (Wide{y} - a.y) * (Wide{b.x} - a.x);
+  Wide x = dy > 0 ? ceil_div(num, dy) : ceil_div(-num, -dy);
+  return static_cast<std::int64_t>(x + a.x);
+}
+
+// Columns are kept inside a range that cannot overflow when spans are clipped.
+constexpr double kColumnLimit = 9.0e15;
+
+std::int64_t crossing(const RealPoint& a, const RealPoint& b, std::int64_t y) {
+  const double x = a.x + (static_cast<double>(y) - a.y) * (b.x - a.x) / (b.y - a.y);
+  return static_cast<std::int64_t>(std::clamp(std::ceil(x), -kColumnLimit, kColumnLimit));
+}
+
+std::int64_t first_row(std::int64_t y) { return y; }
+std::int64_t first_row(double y) {
+  return static_cast<std::int64_t>(std::clamp(std::ceil(y), -kColumnLimit, kColumnLimit));
+}
+
+template <typename P>
+void fill_rows(const RasterTarget& target, std::span<const P> points, std::uint32_t pixel) {
+  if (points.size() < 3 || target.empty()) return;
+  auto lowest = std::min_element(points.begin(), points.end(), [](const P& a, const P& b) { return a.y < b.y; });
+  auto highest = std::max_element(points.begin(), points.end(), [](const P& a, const P& b) { return a.y < b.y; });
+  // Rows y with y_top <= y < y_bottom: from ceil(y_top) up to, not including, ceil(y_bottom).
+  const std::int64_t y_begin = std::max(first_row(lowest->y), target.top);
+  const std::int64_t y_end = std::min(first_row(highest->y), target.bottom);
+  std::vector<std::int64_t> xs;
+  for (std::int64_t y = y_begin; y < y_end; ++y) {
+    xs.clear();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const P& a = points[i];
+      const P& b = points[(i + 1) % points.size()];
+      if (a.y == b.y) continue;  // horizontal edges cross no row
+      const P& top = a.y < b.y ? a : b;
+      const P& bottom = a.y < b.y ? b : a;
+      if (y < first_row(top.y) || y >= first_row(bottom.y)) continue;
+      xs.push_back(crossing(top, bottom, y));
+    }
+    std::sort(xs.begin(), xs.end());
+    for (std::size_t k = 0; k + 1 < xs.size(); k += 2) target.fill_span(y, xs[k], xs[k + 1], pixel);
+  }
+}
+
+}  // namespace
+
+void fill_polygon(const RasterTarget& target, std::span<const Point64> points, std::uint32_t pixel) {
+  fill_rows(target, points, pixel);
+}
+
+void fill_polygon(const RasterTarget& target, std::span<const RealPoint> points, std::uint32_t pixel) {
+  fill_rows(target, points, pixel);
+}
+
+}  // namespace zorva::platform::raster

@@ -1,0 +1,60 @@
+// Where the rasteriser writes: a pixmap seen through a DC, with every write clipped.
+//
+// Shapes are computed in device coordinates held in 64 bits, so any pair of int coordinates
+// and their differences fit; only the visible box is ever walked.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/core/pixmap.h"
+#include "platform/gdi/device_context.h"
+
+namespace zorva::platform::raster {
+
+struct RasterTarget {
+  Pixmap* pixmap = nullptr;
+  std::int64_t origin_x = 0;  // pixmap position of device (0, 0)
+  std::int64_t origin_y = 0;
+  // The writable box in device coordinates, right and bottom exclusive.
+  std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+
+  bool empty() const { return left >= right || top >= bottom; }
+
+  // Paints device pixels [x0, x1) of row y.
+  void fill_span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t pixel) const {
+    if (y < top || y >= bottom) return;
+    x0 = std::max(x0, left);
+    x1 = std::min(x1, right);
+    if (x0 >= x1) return;
+    std::uint32_t* row = pixmap->row(static_cast<int>(y + origin_y)) + origin_x;
+    std::fill(row + x0, row + x1, pixel);
+  }
+
+  // Paints device box [x0, x1) x [y0, y1).
+  void fill_box(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t pixel) const {
+    y0 = std::max(y0, top);
+    y1 = std::min(y1, bottom);
+    for (std::int64_t y = y0; y < y1; ++y) fill_span(y, x0, x1, pixel);
+  }
+
+  void plot(std::int64_t x, std::int64_t y, std::uint32_t pixel) const {
+    if (x < left || x >= right || y < top || y >= bottom) return;
+    pixmap->row(static_cast<int>(y + origin_y))[x + origin_x] = pixel;
+  }
+};
+
+// The target behind a resolved DC canvas.
+inline RasterTarget target_of(const Canvas& canvas) {
+  RasterTarget t;
+  t.pixmap = canvas.pixmap;
+  t.origin_x = canvas.origin_x;
+  t.origin_y = canvas.origin_y;
+  t.left = std::int64_t{canvas.clip.left} - canvas.origin_x;
+  t.top = std::int64_t{canvas.clip.top} - canvas.origin_y;
+  t.right = std::int64_t{canvas.clip.right} - canvas.origin_x;
+  t.bottom = std::int64_t{canvas.clip.bottom} - canvas.origin_y;
+  return t;
+}
+
+}  // namespace zorva::platform::raster

@@ -1,0 +1,54 @@
+// Wide strokes as unions of simple pieces (boxes, quadrilaterals, discs); the pieces are all
+// painted in the pen's one colour, so where they overlap does not matter.
+#include "platform/raster/wide_pen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/raster/ellipse.h"
+
+namespace zorva::platform::raster {
+
+void draw_pen_disc(const RasterTarget& target, Point64 centre, std::int64_t w, std::uint32_t pixel) {
+  const std::int64_t before = w / 2;
+  const Box64 box{centre.x - before, centre.y - before, centre.x - before + w, centre.y - before + w};
+  fill_ellipse(target, box, pixel);
+}
+
+void draw_wide_segment(const RasterTarget& target, Point64 from, Point64 to, std::int64_t w, std::uint32_t pixel) {
+  const std::int64_t before = w / 2;
+  if (from.y == to.y) {  // horizontal: a box w rows thick
+    target.fill_box(std::min(from.x, to.x), from.y - before, std::max(from.x, to.x) + 1, from.y - before + w, pixel);
+    return;
+  }
+  if (from.x == to.x) {  // vertical: a box w columns thick
+    target.fill_box(from.x - before, std::min(from.y, to.y), from.x - before + w, std::max(from.y, to.y) + 1, pixel);
+    return;
+  }
+  // Slanted: the quadrilateral w wide around the path, through the pixel centres.
+  const double dx = static_cast<double>(to.x - from.x);
+  const double dy = static_cast<double>(to.y - from.y);
+  const double length = std::hypot(dx, dy);
+  const double half = static_cast<double>(w) / 2.0;
+  const double nx = -dy / length * half;
+  const double ny = dx / length * half;
+  const double fx = static_cast<double>(from.x), fy = static_cast<double>(from.y);
+  const double tx = static_cast<double>(to.x), ty = static_cast<double>(to.y);
+  const RealPoint quad[4] = {{fx + nx, fy + ny}, {tx + nx, ty + ny}, {tx - nx, ty - ny}, {fx - nx, fy - ny}};
+  fill_polygon(target, std::span<const RealPoint>(quad, 4), pixel);
+}
+
+void draw_wide_path(const RasterTarget& target, std::span<const Point64> points, bool closed, std::int64_t w,
+                    std::uint32_t pixel) {
+  if (points.empty()) return;
+  const std::size_t n = points.size();
+  const std::size_t segments = closed ? n : n - 1;
+  for (std::size_t i = 0; i < segments; ++i) {
+    const Point64& a = points[i];
+    const Point64& b = points[(i + 1) % n];
+    if (a.x != b.x || a.y != b.y) draw_wide_segment(target, a, b, w, pixel);
+  }
+  for (const Point64& p : points) draw_pen_disc(target, p, w, pixel);
+}
+
+}  // namespace zorva::platform::raster

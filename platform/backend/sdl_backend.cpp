@@ -55,8 +55,10 @@ SdlBackend::SdlBackend(std::string& error) {
   std::string driver;
   if (!choose_video_driver(driver, error)) return;
   SDL_SetHint(SDL_HINT_VIDEODRIVER, driver.c_str());
-  // Typing a key must not be taken as the whole application losing focus in a screen saver.
+  // A game is no reason to keep the screen saver away.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // Closing a window is the program's decision (WM_CLOSE), not a reason for SDL to quit.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     error = std::string("SDL could not open the display");
     const char* display = std::getenv(driver == "x11" ? "DISPLAY" : "WAYLAND_DISPLAY");
@@ -180,9 +182,15 @@ void SdlBackend::handle(const SDL_Event& event) {
       break;
     }
     case SDL_QUIT: {
-      // SIGINT or the last window closing: a close request to the active window.
-      HWND target = window_room().active;
-      if (!find_window(target) && !windows_.empty()) target = windows_.begin()->second;
+      // SIGINT or SIGTERM: a close request to the program's main window (the first one it
+      // made), or to the window that has the input while the main one is disabled by a
+      // dialog, so the dialog is cancelled first.
+      HWND main_window = nullptr;
+      windows().for_each([&](std::uint32_t, Window& w) {
+        if (!main_window && !w.parent && !w.owner && w.visible) main_window = w.handle;
+      });
+      const Window* main_record = find_window(main_window);
+      HWND target = main_record && main_record->enabled ? main_window : window_room().active;
       if (target) input::close_request(target);
       break;
     }

@@ -10,6 +10,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR comman
   int kind;
 
   ZORVA_start(instance, previous_instance, command_line, show_mode);
+  ZORVA_clear();
   ZORVA_log("events_demo: click in the drawing window or type; Ctrl+A animates, Ctrl+Q quits.\n");
   while ((kind = ZORVA_next_event(&x, &y, &key)) != ZORVA_QUIT) {
     switch (kind) {

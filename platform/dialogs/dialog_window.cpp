@@ -15,8 +15,11 @@ std::map<HWND, DialogState>& dialog_states() {
   return states;
 }
 
+// The face with a raised edge, so the dialog stands out even where no window manager draws
+// a frame round it.
 void paint_face(HWND hwnd) {
   ScratchSurface surface = surface_for(hwnd, kFaceColor);
+  surface.edge(0, 0, surface.width(), surface.height(), false);
   show_surface(hwnd, surface);
 }
 

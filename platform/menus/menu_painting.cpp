@@ -15,7 +15,7 @@ bool popup_open_on(const Window& window) {
 
 // The classic tick: a 7-pixel-wide check mark, three pixels thick, centred at (cx, cy).
 void draw_check(ScratchSurface& surface, int cx, int cy, std::uint32_t pixel) {
-  static constexpr int kRise[7] = {2, 3, 4, 3, 2, 1, 0};  // offset above the lowest row
+  static constexpr int kRise[7] = {2, 1, 0, 1, 2, 3, 4};  // height above the lowest row
   for (int i = 0; i < 7; ++i) {
     const int x = cx - 3 + i;
     const int y = cy + 1 - kRise[i];

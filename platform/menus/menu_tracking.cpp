@@ -14,6 +14,9 @@ void refresh_active_window() {
   if (window == nullptr) return;
   paint_bar(*window);
   framebuffer_changed(window->handle);
+  // Input the menu takes becomes no message; a null message ends the program's wait so
+  // its next message turn presents the change.
+  PostMessageA(window->handle, WM_NULL, 0, 0);
 }
 
 void menu_contents_changed(HMENU) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/raster/raster_target.h"
 
@@ -13,8 +14,8 @@ struct Box64 {
   std::int64_t height() const { return bottom - top; }
 };
 
-// The ellipse through the pixel centres of the box's outer rows and columns. Boxes of width
-// or height 2 or less are plain rectangles.
+// The ellipse inscribed in the box, through the pixel centres of its outer rows and columns.
+// Boxes of width or height 2 or less are plain rectangles.
 class EllipseShape {
  public:
   explicit EllipseShape(const Box64& box);
@@ -29,14 +30,13 @@ class EllipseShape {
   bool boxy() const { return box_.width() <= 2 || box_.height() <= 2; }
 
  private:
-  // Largest doubled distance u2 from the centre column inside the ellipse at doubled row
-  // distance v2, or -1 when none.
-  std::int64_t half_extent(std::int64_t v2) const;
+  // Rightmost pixel of row r (0 = the box's top row) as an offset from the box's left edge,
+  // or -1 when the row is empty; rows mirror about the middle, columns about the centre.
+  std::int64_t right_offset(std::int64_t r) const;
 
   Box64 box_;
-  std::int64_t centre_x2_, centre_y2_;  // doubled centre
-  std::int64_t radius_x2_, radius_y2_;  // doubled radii
-  std::int64_t parity_;                 // u2 takes the parity of width - 1
+  // Boxes up to a moderate size are walked once, exactly; larger ones use a closed form.
+  std::vector<std::int32_t> walked_;
 };
 
 // Fills every row between its outermost outline pixels.

@@ -25,17 +25,15 @@ void draw_wide_segment(const RasterTarget& target, Point64 from, Point64 to, std
     target.fill_box(from.x - before, std::min(from.y, to.y), from.x - before + w, std::max(from.y, to.y) + 1, pixel);
     return;
   }
-  // Slanted: the quadrilateral w wide around the path, through the pixel centres.
+  // Slanted: the quadrilateral w wide around the path, its corners on whole pixels.
   const double dx = static_cast<double>(to.x - from.x);
   const double dy = static_cast<double>(to.y - from.y);
   const double length = std::hypot(dx, dy);
   const double half = static_cast<double>(w) / 2.0;
-  const double nx = -dy / length * half;
-  const double ny = dx / length * half;
-  const double fx = static_cast<double>(from.x), fy = static_cast<double>(from.y);
-  const double tx = static_cast<double>(to.x), ty = static_cast<double>(to.y);
-  const RealPoint quad[4] = {{fx + nx, fy + ny}, {tx + nx, ty + ny}, {tx - nx, ty - ny}, {fx - nx, fy - ny}};
-  fill_polygon(target, std::span<const RealPoint>(quad, 4), pixel);
+  const auto nx = static_cast<std::int64_t>(std::llround(-dy / length * half));
+  const auto ny = static_cast<std::int64_t>(std::llround(dx / length * half));
+  const Point64 quad[4] = {{from.x + nx, from.y + ny}, {to.x + nx, to.y + ny}, {to.x - nx, to.y - ny}, {from.x - nx, from.y - ny}};
+  fill_polygon(target, std::span<const Point64>(quad, 4), pixel);
 }
 
 void draw_wide_path(const RasterTarget& target, std::span<const Point64> points, bool closed, std::int64_t w,

@@ -1,0 +1,79 @@
+// ScrollDC: moving a DC's pixels by (dx, dy) within a scroll box, writing only inside a clip
+// box; the strip the move uncovers keeps its old pixels for the caller to repaint.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "platform/gdi/device_context.h"
+
+using namespace zorva::platform;
+
+namespace {
+
+struct Box {
+  std::int64_t left, top, right, bottom;  // pixmap coordinates, right and bottom exclusive
+  bool empty() const { return left >= right || top >= bottom; }
+};
+
+Box intersect(const Box& a, const Box& b) {
+  return Box{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
+
+Box from_rect(const RECT& r, const Canvas& c) {
+  return Box{std::int64_t{r.left} + c.origin_x, std::int64_t{r.top} + c.origin_y, std::int64_t{r.right} + c.origin_x,
+             std::int64_t{r.bottom} + c.origin_y};
+}
+
+LONG to_long(std::int64_t v) { return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, const RECT* lprcScroll, const RECT* lprcClip, HRGN /*hrgnUpdate*/,
+                     LPRECT lprcUpdate) {
+  Canvas canvas;
+  if (!resolve_canvas(hDC, canvas)) return FALSE;
+  const Box visible{canvas.clip.left, canvas.clip.top, canvas.clip.right, canvas.clip.bottom};
+  const Box source = lprcScroll ? intersect(from_rect(*lprcScroll, canvas), visible) : visible;
+  const Box clip = lprcClip ? intersect(from_rect(*lprcClip, canvas), visible) : visible;
+  const Box moved{source.left + dx, source.top + dy, source.right + dx, source.bottom + dy};
+  const Box target = intersect(moved, clip);
+
+  if (!source.empty() && !target.empty()) {
+    const std::size_t bytes = static_cast<std::size_t>(target.right - target.left) * sizeof(std::uint32_t);
+    const std::int64_t rows = target.bottom - target.top;
+    for (std::int64_t i = 0; i < rows; ++i) {
+      // Moving down copies the bottom row first so no source row is overwritten before use.
+      const std::int64_t y = dy > 0 ? target.bottom - 1 - i : target.top + i;
+      std::uint32_t* to = canvas.pixmap->row(static_cast<int>(y)) + target.left;
+      const std::uint32_t* from = canvas.pixmap->row(static_cast<int>(y - dy)) + (target.left - dx);
+      std::memmove(to, from, bytes);
+    }
+    canvas_changed(hDC);
+  }
+
+  if (lprcUpdate) {
+    // The bounding box of what the move left uncovered inside the clip box.
+    Box uncovered = intersect(source, clip);
+    if (!uncovered.empty() && dx == 0 && dy != 0 && -dy < source.bottom - source.top && dy < source.bottom - source.top) {
+      if (dy < 0) uncovered.top = std::max(uncovered.top, source.bottom + dy);
+      else uncovered.bottom = std::min(uncovered.bottom, source.top + dy);
+    } else if (!uncovered.empty() && dy == 0 && dx != 0 && -dx < source.right - source.left &&
+               dx < source.right - source.left) {
+      if (dx < 0) uncovered.left = std::max(uncovered.left, source.right + dx);
+      else uncovered.right = std::min(uncovered.right, source.left + dx);
+    } else if (dx == 0 && dy == 0) {
+      uncovered = Box{0, 0, 0, 0};
+    }
+    if (uncovered.empty()) {
+      *lprcUpdate = RECT{0, 0, 0, 0};
+    } else {
+      *lprcUpdate = RECT{to_long(uncovered.left - canvas.origin_x), to_long(uncovered.top - canvas.origin_y),
+                         to_long(uncovered.right - canvas.origin_x), to_long(uncovered.bottom - canvas.origin_y)};
+    }
+  }
+  return TRUE;
+}
+
+}  // extern "C"

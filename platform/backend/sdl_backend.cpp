@@ -70,9 +70,10 @@ SdlBackend::SdlBackend(std::string& error) {
   ready_ = true;
 }
 
-SdlBackend::~SdlBackend() {
-  if (ready_) SDL_Quit();
-}
+// SDL stays up until the process ends: shutting it down from a static destructor would
+// unload the X libraries while their last allocations still exist, and the OS closes the
+// display connection anyway.
+SdlBackend::~SdlBackend() = default;
 
 bool SdlBackend::open_window(Window& window) {
   if (!ready_) return false;

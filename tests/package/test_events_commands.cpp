@@ -121,3 +121,32 @@ TEST_F(Commands, PaintAlwaysCopiesTheWholeSurface) {
 
 }  // namespace
 }  // namespace zorva::testing_support
+
+namespace zorva::testing_support {
+namespace {
+
+// The menu as the user reaches it: Alt+R opens "&Run", a mnemonic chooses the item.
+TEST_F(Commands, MnemonicsOfTheRunMenuChooseTheirCommands) {
+  const auto choose = [](char mnemonic) {
+    headless::key_down(VK_MENU);
+    headless::key_down('R');
+    headless::key_up('R');
+    headless::key_up(VK_MENU);
+    headless::key_down(mnemonic);
+    headless::key_up(mnemonic);
+  };
+  choose('A');
+  EXPECT_EQ(next_event().kind, ZORVA_PERIODIC);
+  choose('F');
+  EXPECT_EQ(next_event().kind, ZORVA_PERIODIC);
+  EXPECT_EQ(g_state.animating, 0);
+  choose('L');
+  choose('R');
+  choose('Q');
+  EXPECT_EQ(next_event().kind, ZORVA_QUIT);
+  EXPECT_EQ(g_state.logging_enabled, 0);
+  EXPECT_EQ(g_state.recording, 1);
+}
+
+}  // namespace
+}  // namespace zorva::testing_support

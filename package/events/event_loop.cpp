@@ -86,7 +86,16 @@ int wait_for_event() {
 }  // namespace zorva
 
 extern "C" int ZORVA_next_event(int* x, int* y, char* key) {
-  const int kind = zorva::wait_for_event();
+  int kind = ZORVA_QUIT;
+  if (zorva::g_state.draw_window == nullptr) {
+    // Without the window no event can ever come: waiting would hang the program.
+    ZORVA_log("ZORVA_next_event called before ZORVA_start; returning ZORVA_QUIT.\n");
+    zorva::g_state.event_x = 0;
+    zorva::g_state.event_y = 0;
+    zorva::g_state.event_key = 0;
+  } else {
+    kind = zorva::wait_for_event();
+  }
   // Null outputs are skipped rather than written through.
   if (x != nullptr) *x = zorva::g_state.event_x;
   if (y != nullptr) *y = zorva::g_state.event_y;

@@ -142,5 +142,18 @@ TEST_F(EventCall, WaitingSleepsUntilTheNextMessage) {
   EXPECT_GE(headless::now_ms(), 9 * kTickPeriodMs);
 }
 
+TEST(EventCallBeforeStart, ReturnsQuitWithAMessageInsteadOfHanging) {
+  headless::reset();
+  reset_library_state();
+  int x = 5, y = 5;
+  char key = 'k';
+  EXPECT_EQ(ZORVA_next_event(&x, &y, &key), ZORVA_QUIT);
+  EXPECT_EQ(x, 0);
+  EXPECT_EQ(key, 0);
+  EXPECT_EQ(g_state.log_next, 1);
+  headless::reset();
+  reset_library_state();
+}
+
 }  // namespace
 }  // namespace zorva::testing_support

@@ -274,6 +274,73 @@ TEST_F(DialogModal, TheDialogSitsOverTheOwnersClientAreaAndIsDrawn) {
   }});
 }
 
+TEST_F(DialogModal, EditingKeysAndAClickThatPlacesTheCaret) {
+  const INT_PTR result = run({
+      [] {
+        headless::type_text("hello");
+        press(VK_HOME);
+        press(VK_DELETE);  // "ello"
+        press(VK_END);
+        press(VK_BACK);    // "ell"
+        press(VK_LEFT);
+        press(VK_DELETE);  // "el"
+        headless::key_down(VK_CONTROL);
+        press(VK_RETURN);
+        headless::key_up(VK_CONTROL);
+        headless::type_text("xy");  // "el\r\nxy", caret at the end
+        press(VK_UP);
+        headless::type_text("Z");   // on the first line, below which the caret was
+        return true;
+      },
+      [] {
+        press(VK_TAB);  // to the button
+        return true;
+      },
+      [] {
+        EXPECT_EQ(GetFocus(), item(101));
+        headless::click(item(102), 5, 5);  // the field's first character
+        return true;
+      },
+      [] {
+        EXPECT_EQ(GetFocus(), item(102));
+        headless::type_text("<");
+        press(VK_RETURN);
+        return true;
+      },
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_STREQ(dialog_log().reply, "<elZ\r\nxy");
+}
+
+// Ends the dialog from WM_INITDIALOG, before it is ever shown.
+INT_PTR CALLBACK ends_at_once_proc(HWND dialog, UINT message, WPARAM, LPARAM) {
+  if (message == WM_INITDIALOG) {
+    dialog_log().dialog = dialog;
+    EndDialog(dialog, 42);
+  }
+  return 0;
+}
+
+TEST_F(DialogModal, EndingAtOnceOrLosingTheOwnerEndsTheLoopCleanly) {
+  bytes = prompt_template("x").bytes;
+  const auto* layout = reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data());
+  EXPECT_EQ(DialogBoxIndirectParamA(nullptr, layout, owner, ends_at_once_proc, 0), 42);
+  EXPECT_EQ(headless::live_windows(), 1u);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+
+  // The owner destroyed while the dialog runs (by a message of its own) takes the dialog with it.
+  recorder().react = [](HWND hwnd, UINT message, WPARAM, LPARAM, LRESULT&) {
+    if (message == WM_USER) DestroyWindow(hwnd);
+    return false;
+  };
+  const INT_PTR result = run({[this] {
+    PostMessageA(owner, WM_USER, 0, 0);
+    return true;
+  }});
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(headless::live_windows(), 0u);
+}
+
 TEST_F(DialogModal, BadTemplatesAndUnknownClassesReturnMinusOneAndLeaveNothingBehind) {
   TemplateBytes unknown_ordinal = prompt_template("x");
   unknown_ordinal.bytes[44 + 20] = 0x99;  // the field's class ordinal

@@ -27,12 +27,14 @@ static const char *const COLOR_LABELS[COLOR_COUNT] = {
 static const int COLUMN_X[] = {-205, -175, -130, -80, -30, 25, 85, 145};
 static const char *const COLUMN_CAPTIONS[] = {"pixel", "circle", "triangle", "rectangle",
                                                "oval", "line", "text", "textf"};
+/* Where each caption starts relative to its column ("rectangle" is wider than its column). */
+static const int CAPTION_SHIFT[] = {0, 0, 0, -4, 12, 0, 0, 0};
 
 static void draw_captions(void) {
   int i;
   ZORVA_draw_text(BLACK, NAME_X, HEADER_Y, CAPTION_SIZE, "color");
   for (i = 0; i < (int)(sizeof COLUMN_X / sizeof COLUMN_X[0]); ++i) {
-    ZORVA_draw_text(BLACK, COLUMN_X[i], HEADER_Y, CAPTION_SIZE, COLUMN_CAPTIONS[i]);
+    ZORVA_draw_text(BLACK, COLUMN_X[i] + CAPTION_SHIFT[i], HEADER_Y, CAPTION_SIZE, COLUMN_CAPTIONS[i]);
   }
   ZORVA_draw_line(GRAY_50, NAME_X, HEADER_Y - 3, 290, HEADER_Y - 3, 0);
 }

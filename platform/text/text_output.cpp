@@ -47,17 +47,19 @@ std::string utf8_from_bytes(const char* bytes, int count) {
   return out;
 }
 
-std::int64_t piece_width(const ResolvedFont& font, const char* bytes, int count) {
-  const std::string utf8 = utf8_from_bytes(bytes, count);
-  int w = 0, h = 0;
-  if (TTF_SizeUTF8(font.face, utf8.c_str(), &w, &h) != 0) return 0;
-  return w;
-}
-
+// The advance of a run of bytes: the sum of the glyphs' advances with kerning, as GDI
+// measures (a glyph that overhangs its advance does not widen the text).
 std::int64_t text_width(const ResolvedFont& font, const char* bytes, int count) {
   std::int64_t total = 0;
-  for (int start = 0; start < count; start += kPieceBytes)
-    total += piece_width(font, bytes + start, std::min(kPieceBytes, count - start));
+  Uint32 previous = 0;
+  for (int i = 0; i < count; ++i) {
+    auto c = static_cast<Uint32>(static_cast<unsigned char>(bytes[i]));
+    if (c == 0) c = ' ';
+    int minx, maxx, miny, maxy, advance = 0;
+    if (TTF_GlyphMetrics32(font.face, c, &minx, &maxx, &miny, &maxy, &advance) == 0) total += advance;
+    if (previous != 0) total += TTF_GetFontKerningSizeGlyphs32(font.face, previous, c);
+    previous = c;
+  }
   return total;
 }
 
@@ -95,11 +97,11 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
   std::int64_t pen_x = x;
   for (int start = 0; start < c && pen_x < target.right; start += kPieceBytes) {
     const int count = std::min(kPieceBytes, c - start);
-    const std::string utf8 = utf8_from_bytes(lpString + start, count);
-    int w = 0, h = 0;
-    if (TTF_SizeUTF8(font->face, utf8.c_str(), &w, &h) != 0) break;
-    if (pen_x + w > target.left) {
+    const std::int64_t w = text_width(*font, lpString + start, count);
+    // The glyphs may overhang the advance by a little: render pieces that might show.
+    if (pen_x + w + font->em_height > target.left) {
       if (dc->bk_mode == OPAQUE) target.fill_box(pen_x, y, pen_x + w, y + cell_height, bk);
+      const std::string utf8 = utf8_from_bytes(lpString + start, count);
       if (SDL_Surface* glyphs = TTF_RenderUTF8_Solid(font->face, utf8.c_str(), white)) {
         if (SDL_LockSurface(glyphs) == 0) {
           put_glyphs(target, glyphs, pen_x, y, ink);
@@ -119,7 +121,7 @@ BOOL WINAPI GetTextExtentPointA(HDC hdc, LPCSTR lpString, int c, LPSIZE lpsz) {
   if (!dc || !lpsz || c < 0 || (c > 0 && !lpString)) return FALSE;
   const ResolvedFont* font = font_of(*dc);
   if (!font) return FALSE;
-  const std::int64_t width = c > 0 ? text_width(*font, lpString, c) : 0;
+  const std::int64_t width = text_width(*font, lpString, c);
   lpsz->cx = static_cast<LONG>(std::min<std::int64_t>(width, INT32_MAX));
   lpsz->cy = font->ascent + font->descent;
   return TRUE;

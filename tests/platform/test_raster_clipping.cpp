@@ -1,0 +1,101 @@
+// Shapes with coordinates anywhere in the int range: clipped exactly, no overflow, and the
+// work bounded by the visible pixels (these would take minutes if walked in full).
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "test_gdi_surface.h"
+
+namespace {
+
+using namespace gdi_test;
+
+using ExtremeCoordinates = GdiTest;
+
+TEST_F(ExtremeCoordinates, LinesAcrossTheWholeRangeAreExact) {
+  Surface s(20, 10);
+  PenAndBrush pb(s.dc(), 1, kRed, CLR_INVALID);
+  MoveToEx(s.dc(), INT_MIN, 5, nullptr);
+  LineTo(s.dc(), INT_MAX, 5);
+  EXPECT_EQ(s.of_colour(kRed).size(), 20u);
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(s.at(x, 5), kRed);
+
+  s.fill(kWhite);
+  MoveToEx(s.dc(), INT_MIN, INT_MIN, nullptr);
+  LineTo(s.dc(), INT_MAX, INT_MAX);  // exactly diagonal
+  PixelSet diagonal;
+  for (int k = 0; k < 10; ++k) diagonal.insert({k, k});
+  EXPECT_EQ(s.of_colour(kRed), diagonal);
+
+  // One minor step over 2^32 - 1 major steps: it falls exactly at x = 0.
+  s.fill(kWhite);
+  MoveToEx(s.dc(), INT_MIN, 0, nullptr);
+  LineTo(s.dc(), INT_MAX, 1);
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(s.at(x, 1), kRed) << x;
+  EXPECT_EQ(s.of_colour(kRed).size(), 20u);
+
+  s.fill(kWhite);
+  MoveToEx(s.dc(), INT_MAX, INT_MIN, nullptr);
+  LineTo(s.dc(), INT_MIN, INT_MAX);
+  MoveToEx(s.dc(), 3, INT_MAX, nullptr);
+  LineTo(s.dc(), 3, INT_MIN);
+  EXPECT_EQ(s.at(3, 0), kRed);
+  EXPECT_EQ(s.at(3, 9), kRed);
+}
+
+TEST_F(ExtremeCoordinates, HugeBoxesAndEllipsesCoverWhatIsVisible) {
+  Surface s(30, 20);
+  {
+    PenAndBrush pb(s.dc(), 0, kRed, kRed);
+    EXPECT_TRUE(Rectangle(s.dc(), INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+  }
+  EXPECT_EQ(s.of_colour(kRed).size(), 600u);
+
+  s.fill(kWhite);
+  {
+    PenAndBrush pb(s.dc(), 0, kBlue, kBlue);
+    // A two-billion-pixel ellipse around the surface fills all of it.
+    EXPECT_TRUE(Ellipse(s.dc(), -1000000000, -1000000000, 1000000030, 1000000020));
+  }
+  EXPECT_EQ(s.of_colour(kBlue).size(), 600u);
+
+  s.fill(kWhite);
+  {
+    PenAndBrush pb(s.dc(), 1, kRed, CLR_INVALID);
+    // The leftmost stretch of a giant ellipse: its outline passes through the middle row.
+    EXPECT_TRUE(Ellipse(s.dc(), 5, -2000000000, 2000000005, 2000000019));
+    EXPECT_TRUE(Ellipse(s.dc(), INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+  }
+  EXPECT_EQ(s.at(5, 9), kRed);
+  EXPECT_EQ(s.at(4, 9), kWhite);
+  EXPECT_EQ(s.at(15, 9), kWhite);
+}
+
+TEST_F(ExtremeCoordinates, HugePolygonsAndWidePensFinish) {
+  Surface s(30, 20);
+  {
+    PenAndBrush pb(s.dc(), 0, kRed, kRed);
+    const POINT tri[3] = {{INT_MIN, INT_MIN}, {INT_MAX, INT_MIN}, {0, INT_MAX}};
+    EXPECT_TRUE(Polygon(s.dc(), tri, 3));
+  }
+  EXPECT_EQ(s.of_colour(kRed).size(), 600u);
+  s.fill(kWhite);
+  {
+    PenAndBrush pb(s.dc(), INT_MAX, kBlue, CLR_INVALID);
+    MoveToEx(s.dc(), INT_MIN, INT_MAX, nullptr);
+    EXPECT_TRUE(LineTo(s.dc(), INT_MAX, INT_MIN));
+    EXPECT_TRUE(Ellipse(s.dc(), INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+    const POINT tri[3] = {{INT_MIN, 0}, {INT_MAX, 7}, {12, INT_MAX}};
+    EXPECT_TRUE(Polygon(s.dc(), tri, 3));
+  }
+  EXPECT_EQ(s.of_colour(kBlue).size(), 600u);
+  {
+    PenAndBrush pb(s.dc(), 7, kRed, kRed);
+    MoveToEx(s.dc(), INT_MIN, INT_MIN, nullptr);
+    LineTo(s.dc(), INT_MIN, INT_MAX);
+    Rectangle(s.dc(), INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+  }
+  EXPECT_TRUE(BitBlt(s.dc(), INT_MAX, INT_MAX, INT_MAX, INT_MAX, s.dc(), INT_MIN, INT_MIN, SRCCOPY));
+}
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include "platform/menus/menu_hooks.h"
 #include "platform/menus/menu_layout.h"
 #include "platform/menus/menu_tracking.h"
+#include "platform/messages/keyboard.h"
 
 namespace zorva::platform::menus {
 namespace {
@@ -224,6 +225,8 @@ bool take_key_down(Window& window, int vk, bool repeat) {
     if (t.mode != MenuMode::Idle) close_menu();
     return false;
   }
+  // Alt released where we could not see it (the window lost the keyboard meanwhile).
+  if (t.alt_down && vk != VK_MENU && !key_is_down(VK_MENU)) t.alt_down = false;
   if (t.mode == MenuMode::PopupOpen) {
     popup_key(vk);
     return swallow(vk);

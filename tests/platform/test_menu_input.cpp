@@ -4,6 +4,7 @@
 #include "platform/menus/menu.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/menus/menu_layout.h"
+#include "platform/messages/keyboard.h"
 #include "platform/windows/window.h"
 #include "test_windows_support.h"
 
@@ -185,6 +186,15 @@ TEST_F(MenuInput, ALoneAltSelectsTheBarAndTheNextLetterOpensItsPopup) {
   press(VK_RETURN);
   EXPECT_EQ(commands(), std::vector<WPARAM>{20});
   EXPECT_EQ(key_messages(), 0);
+}
+
+TEST_F(MenuInput, AnAltReleasedOutOfSightDoesNotSwallowLaterKeys) {
+  headless::key_down(VK_MENU);
+  zorva::platform::set_key_down(VK_MENU, false);  // its key-up went to another application
+  press('A');
+  drain();
+  EXPECT_EQ(recorder().count(WM_KEYDOWN), 1);
+  EXPECT_FALSE(popup_open());
 }
 
 TEST_F(MenuInput, AModifierHeldBeforeTheMenuOpenedIsReleasedToTheWindow) {

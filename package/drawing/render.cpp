@@ -11,13 +11,6 @@
 namespace zorva {
 namespace {
 
-COLORREF record_color(const DrawRecord& record) {
-  // The primitives validate the colour; a record from elsewhere is still never read out of
-  // the table.
-  const int index = record.color >= 0 && record.color < COLOR_COUNT ? record.color : RED;
-  return color_values[index];
-}
-
 void render_pixel(HDC dc, const DrawRecord& record, COLORREF color) {
   const DevicePoint p = to_device(record.p1);
   SetPixel(dc, clamp_to_safe(p.x), clamp_to_safe(p.y), color);

@@ -36,8 +36,7 @@ void draw_lines(HDC dc, int x, std::int64_t first_top, std::int64_t step, const 
 }  // namespace
 
 void render_text(HDC dc, const DrawRecord& record) {
-  const int index = record.color >= 0 && record.color < COLOR_COUNT ? record.color : RED;
-  SetTextColor(dc, color_values[index]);
+  SetTextColor(dc, record_color(record));
   const int saved_mode = GetBkMode(dc);
   SetBkMode(dc, TRANSPARENT);
   // The point size is a character height in pixels; the face name matches no installed

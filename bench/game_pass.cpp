@@ -9,13 +9,23 @@
 
 namespace {
 
-void BM_GamePass(benchmark::State& state) {
+void start_game(shooter::World& world) {
   zorva::headless::use();
   zorva::headless::reset();
   zorva::reset_library_state();
   char command_line[1] = {0};
-  shooter::World world;
   shooter::game_start(world, nullptr, nullptr, command_line, SW_SHOWNORMAL, 12345);
+}
+
+void finish_game() {
+  ZORVA_finish();
+  zorva::headless::reset();
+  zorva::reset_library_state();
+}
+
+void BM_GamePass(benchmark::State& state) {
+  shooter::World world;
+  start_game(world);
   // Keep some shots in the air so bullets, dodging and hits are part of the work.
   for (auto _ : state) {
     if (world.bullets[0].y == shooter::INACTIVE_Y) world.fire_requested = 1;
@@ -24,10 +34,22 @@ void BM_GamePass(benchmark::State& state) {
   }
   state.counters["passes/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                   benchmark::Counter::kIsRate);
-  ZORVA_finish();
-  zorva::headless::reset();
-  zorva::reset_library_state();
+  finish_game();
 }
 BENCHMARK(BM_GamePass)->Unit(benchmark::kMicrosecond);
+
+// The redraw alone, without the event call and its copy of the surface to the window.
+void BM_GameRedraw(benchmark::State& state) {
+  shooter::World world;
+  start_game(world);
+  for (auto _ : state) {
+    if (world.bullets[0].y == shooter::INACTIVE_Y) world.fire_requested = 1;
+    shooter::game_apply_event(world, ZORVA_PERIODIC, 0);
+    shooter::game_redraw(world);
+    benchmark::DoNotOptimize(world.scroll_counter);
+  }
+  finish_game();
+}
+BENCHMARK(BM_GameRedraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -165,5 +165,43 @@ TEST_F(LoopTest, WhileHaltedKeysStillRunPassesButNothingTicks) {
   EXPECT_EQ(world.scroll_counter, 4);
 }
 
+// A long game under random input keeps every piece of the world within its range.
+TEST_F(LoopTest, ALongRandomGameKeepsTheWorldInItsRanges) {
+  start_game(99);
+  RandomGenerator input;
+  seed_random(input, 4242);
+  const char keys[] = " ,4.628xq\x7f\x80\xff";
+  int kills = 0;
+  int damage = 0;
+  for (int pass = 0; pass < 2000; ++pass) {
+    const int choice = random_mod(input, 4);
+    const int kind = choice == 0 ? ZORVA_MOUSE : choice == 1 ? ZORVA_KBD : ZORVA_PERIODIC;
+    game_apply_event(world, kind, keys[random_mod(input, sizeof keys - 1)]);
+    game_redraw(world);
+    ASSERT_GE(world.kills, kills);
+    ASSERT_GE(world.damage, damage);
+    kills = world.kills;
+    damage = world.damage;
+    ASSERT_GE(world.ship_x, -280);
+    ASSERT_LE(world.ship_x, 280);
+    ASSERT_TRUE(world.ship_direction == 1 || world.ship_direction == -1);
+    ASSERT_GE(world.scroll_counter, -1000);
+    ASSERT_LE(world.scroll_counter, 1999);
+    for (const Point& slot : world.bullets) {
+      ASSERT_TRUE(slot.y == INACTIVE_Y || (slot.y >= -205 && slot.y <= 250)) << slot.y;
+    }
+    for (const Point& slot : world.bombs) {
+      ASSERT_TRUE(slot.y == INACTIVE_Y || (slot.y >= -250 && slot.y <= 250)) << slot.y;
+    }
+    for (const Enemy& enemy : world.enemies) {
+      ASSERT_GE(enemy.hit_points, -1);
+      ASSERT_LE(enemy.hit_points, 3);
+      ASSERT_NE(enemy.dx, 0);
+      ASSERT_LE(enemy.dx < 0 ? -enemy.dx : enemy.dx, 4);
+    }
+  }
+  EXPECT_GT(world.damage, 0);
+}
+
 }  // namespace
 }  // namespace shooter

@@ -173,7 +173,7 @@ TEST_F(LoopTest, ALongRandomGameKeepsTheWorldInItsRanges) {
   const char keys[] = " ,4.628xq\x7f\x80\xff";
   int kills = 0;
   int damage = 0;
-  for (int pass = 0; pass < 2000; ++pass) {
+  for (int pass = 0; pass < 800; ++pass) {
     const int choice = random_mod(input, 4);
     const int kind = choice == 0 ? ZORVA_MOUSE : choice == 1 ? ZORVA_KBD : ZORVA_PERIODIC;
     game_apply_event(world, kind, keys[random_mod(input, sizeof keys - 1)]);

@@ -100,8 +100,15 @@ class FaceCache {
     ResolvedFont& r = entry.font;
     r.face = f;
     r.em_height = em;
-    r.ascent = TTF_FontAscent(f);
-    r.descent = -TTF_FontDescent(f);
+    // GDI rounds the scaled ascender and descender each on its own; SDL_ttf rounds them up.
+    const DesignMetrics& design = design_metrics(file);
+    r.render_ascent = TTF_FontAscent(f);
+    r.ascent = static_cast<int>(std::lround(design.ascent * em));
+    r.descent = static_cast<int>(std::lround(design.descent * em));
+    if (r.ascent + r.descent <= 0) {
+      r.ascent = r.render_ascent;
+      r.descent = -TTF_FontDescent(f);
+    }
     r.line_skip = TTF_FontLineSkip(f);
     r.monospace = monospace || TTF_FontFaceIsFixedWidth(f) != 0;
     int minx, maxx, miny, maxy, advance = 0;
@@ -137,6 +144,28 @@ class FaceCache {
   }
 
  private:
+  // A face's ascender and descender per pixel of em size.
+  struct DesignMetrics {
+    double ascent = 0;
+    double descent = 0;
+  };
+
+  // Measured once per file at a large size, where rounding no longer matters.
+  const DesignMetrics& design_metrics(const FontFile& file) {
+    const auto key = std::make_pair(file.path, file.index);
+    if (auto found = designs_.find(key); found != designs_.end()) return found->second;
+    DesignMetrics& d = designs_[key];
+    constexpr int kDesignSize = 2048;
+    if (TTF_Font* big = TTF_OpenFontIndex(file.path.c_str(), kDesignSize, file.index)) {
+      d.ascent = static_cast<double>(TTF_FontAscent(big)) / kDesignSize;
+      d.descent = static_cast<double>(-TTF_FontDescent(big)) / kDesignSize;
+      TTF_CloseFont(big);
+    }
+    return d;
+  }
+
+  std::map<std::pair<std::string, int>, DesignMetrics> designs_;
+
   struct Entry {
     std::unique_ptr<TTF_Font, TtfCloser> face;
     ResolvedFont font;

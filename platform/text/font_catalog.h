@@ -13,8 +13,9 @@ namespace zorva::platform::text {
 struct ResolvedFont {
   TTF_Font* face = nullptr;
   int em_height = 0;  // character height in pixels
-  int ascent = 0;     // baseline below the cell's top
+  int ascent = 0;     // baseline below the cell's top (rounded as GDI rounds it)
   int descent = 0;    // cell rows below the baseline
+  int render_ascent = 0;  // where SDL_ttf puts the baseline in what it renders
   int line_skip = 0;  // the face's recommended distance between baselines
   int average_width = 0;
   int max_width = 0;

@@ -104,7 +104,7 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
       const std::string utf8 = utf8_from_bytes(lpString + start, count);
       if (SDL_Surface* glyphs = TTF_RenderUTF8_Solid(font->face, utf8.c_str(), white)) {
         if (SDL_LockSurface(glyphs) == 0) {
-          put_glyphs(target, glyphs, pen_x, y, ink);
+          put_glyphs(target, glyphs, pen_x, y + font->ascent - font->render_ascent, ink);
           SDL_UnlockSurface(glyphs);
         }
         SDL_FreeSurface(glyphs);

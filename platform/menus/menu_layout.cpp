@@ -9,7 +9,7 @@ std::vector<Span> layout_bar(const Menu& bar, ScratchSurface& measure) {
   titles.reserve(bar.items.size());
   int x = 0;
   for (const MenuItem& item : bar.items) {
-    const int width = std::min(measure.text_width(item.label.text), 2000) + 2 * kTitlePadding;
+    const int width = std::min(measure.text_width(item.label.text), kMaxTextWidth) + 2 * kTitlePadding;
     titles.push_back(Span{x, x + width});
     x += width;
   }
@@ -27,8 +27,8 @@ PopupLayout layout_popup(const Menu& popup, int x, int y, int frame_width, Scrat
     layout.items.push_back(Span{row, row + height});
     row += height;
     if (item.separator()) continue;
-    widest_label = std::max(widest_label, std::min(measure.text_width(item.label.text), 2000));
-    widest_hint = std::max(widest_hint, std::min(measure.text_width(item.label.hint), 2000));
+    widest_label = std::max(widest_label, std::min(measure.text_width(item.label.text), kMaxTextWidth));
+    widest_hint = std::max(widest_hint, std::min(measure.text_width(item.label.hint), kMaxTextWidth));
   }
   const int hint_room = widest_hint > 0 ? kHintGap + widest_hint : 0;
   const int width = kPopupBorder + kCheckColumn + widest_label + hint_room + kRightMargin + kPopupBorder;

@@ -15,6 +15,7 @@ inline constexpr int kCheckColumn = 18;     // room for the check mark left of t
 inline constexpr int kHintGap = 24;         // between the longest label and the hints
 inline constexpr int kRightMargin = 16;
 inline constexpr int kSeparatorHeight = 9;
+inline constexpr int kMaxTextWidth = 2000;  // a longer label or hint is cut off
 
 struct Span {
   int begin = 0;

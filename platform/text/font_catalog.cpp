@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kSansFace = "DejaVu Sans";
 constexpr const char* kMonoFace = "DejaVu Sans Mono";
-constexpr int kDefaultSansEm = 13;  // a 16-pixel cell, as the classic system font
+constexpr int kDefaultSansEm = 14;  // a 16-pixel cell, as the classic system font
 constexpr int kDefaultMonoEm = 12;  // about 7x14, near the classic 8x13 fixed cell
 constexpr int kMaxEm = 2048;        // larger requests are drawn at this size
 

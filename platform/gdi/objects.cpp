@@ -1,6 +1,7 @@
 // GDI objects: the handle table, the stock objects, and creating and deleting pens, brushes,
 // fonts and bitmaps.
 #include <array>
+#include <vector>
 
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_object.h"
@@ -16,6 +17,9 @@ struct GdiRoom {
   HandleTable<GdiObject> table{HandleKind::GdiObject};
   std::array<HGDIOBJ, kStockCount> stock{};
   HBITMAP stock_bitmap = nullptr;
+  // Records of deleted pens and brushes kept for reuse: the package creates and deletes a
+  // pen and a brush for every shape, and this spares the allocator.
+  std::vector<std::unique_ptr<GdiObject>> spare;
 
   GdiRoom() {
     for (int i = 0; i < kStockCount; ++i) stock[static_cast<std::size_t>(i)] = make_stock(i);
@@ -61,16 +65,41 @@ struct GdiRoom {
   }
 };
 
-GdiRoom& room() {
+// Built once, out of line, so that the hot path of room() is a single check.
+[[gnu::noinline, gnu::cold]] GdiRoom& build_room() {
   static GdiRoom instance;
   return instance;
 }
 
+GdiRoom& room() {
+  static GdiRoom& instance = build_room();
+  return instance;
+}
+
+constexpr std::size_t kMaxSpare = 64;
+
 template <typename T>
 HGDIOBJ add_object(T value) {
-  auto object = std::make_unique<GdiObject>();
+  GdiRoom& r = room();
+  std::unique_ptr<GdiObject> object;
+  if (r.spare.empty()) {
+    object = std::make_unique<GdiObject>();
+  } else {
+    object = std::move(r.spare.back());
+    r.spare.pop_back();
+  }
   object->value = std::move(value);
-  return to_handle<HGDIOBJ>(room().table.add(std::move(object)));
+  return to_handle<HGDIOBJ>(r.table.add(std::move(object)));
+}
+
+// Frees an object, keeping small records for reuse.
+void remove_object(std::uint32_t handle) {
+  GdiRoom& r = room();
+  std::unique_ptr<GdiObject> object = r.table.remove(handle);
+  if (!object || r.spare.size() >= kMaxSpare) return;
+  if (std::holds_alternative<Bitmap>(object->value)) return;  // let pixel memory go
+  *object = GdiObject{};
+  r.spare.push_back(std::move(object));
 }
 
 }  // namespace
@@ -97,7 +126,7 @@ void release_gdi_selection(HGDIOBJ handle) {
   GdiObject* object = room().table.find(value);
   if (!object) return;
   if (object->selected_count > 0) --object->selected_count;
-  if (object->selected_count == 0 && object->delete_pending) room().table.remove(value);
+  if (object->selected_count == 0 && object->delete_pending) remove_object(value);
 }
 
 void reset_gdi_for_tests() {
@@ -108,7 +137,7 @@ void reset_gdi_for_tests() {
   room().table.for_each([&](std::uint32_t h, const GdiObject& o) {
     if (!o.stock) doomed.push_back(h);
   });
-  for (std::uint32_t h : doomed) room().table.remove(h);
+  for (std::uint32_t h : doomed) remove_object(h);
 }
 
 }  // namespace zorva::platform
@@ -162,7 +191,7 @@ BOOL WINAPI DeleteObject(HGDIOBJ ho) {
     object->delete_pending = true;
     return TRUE;
   }
-  room().table.remove(value);
+  remove_object(value);
   return TRUE;
 }
 

@@ -76,6 +76,8 @@ void queue_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, int ty
 void key_down(int vk, unsigned char typed, bool repeat) {
   if (vk <= 0 || vk > 0xFE) return;
   Window* target = key_target();
+  // A key that was already down repeats (bit 30 reports its previous state).
+  repeat = repeat || key_is_down(vk);
   // The key state follows the keyboard even when no window takes the key.
   set_key_down(vk, true);
   if (!target || !accepts_input(*target)) return;

@@ -44,6 +44,13 @@ TEST_F(Keyboard, KeyMessagesCarryVirtualKeyScanCodeAndTransitionBits) {
   EXPECT_EQ((again.lParam >> 30) & 3, 1);         // previous state: down
   EXPECT_EQ(up.message, UINT{WM_KEYUP});
   EXPECT_EQ((up.lParam >> 30) & 3, 3);
+
+  headless::key_down('B');
+  headless::key_down('B');  // held down: the second press is a repeat
+  ASSERT_TRUE(next(down));
+  ASSERT_TRUE(next(again));
+  EXPECT_EQ((down.lParam >> 30) & 1, 0);
+  EXPECT_EQ((again.lParam >> 30) & 1, 1);
 }
 
 TEST_F(Keyboard, PlainShiftedAndControlCharacters) {

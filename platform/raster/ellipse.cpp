@@ -5,7 +5,17 @@
 #include <cmath>
 
 namespace zorva::platform::raster {
+namespace {
+
+bool misses(const RasterTarget& target, const Box64& box) {
+  return box.right <= target.left || box.left >= target.right || box.bottom <= target.top ||
+         box.top >= target.bottom || target.empty();
+}
+
+}  // namespace
+
 void fill_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel) {
+  if (misses(target, box)) return;
   const EllipseShape shape(box);
   const std::int64_t y0 = std::max(box.top, target.top);
   const std::int64_t y1 = std::min(box.bottom, target.bottom);
@@ -16,6 +26,7 @@ void fill_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pi
 }
 
 void outline_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel) {
+  if (misses(target, box)) return;
   const EllipseShape shape(box);
   const std::int64_t y0 = std::max(box.top, target.top);
   const std::int64_t y1 = std::min(box.bottom, target.bottom);
@@ -34,6 +45,7 @@ void wide_outline_ellipse(const RasterTarget& target, const Box64& box, std::int
   const std::int64_t after = w - 1 - before;
   const Box64 outer{box.left - before, box.top - before, box.right + after, box.bottom + after};
   const Box64 inner{box.left + after + 1, box.top + after + 1, box.right - before - 1, box.bottom - before - 1};
+  if (misses(target, outer)) return;
   const EllipseShape outer_shape(outer);
   const bool has_hole = inner.width() >= 1 && inner.height() >= 1;
   const EllipseShape inner_shape(has_hole ? inner : Box64{});

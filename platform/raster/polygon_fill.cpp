@@ -38,25 +38,38 @@ std::int64_t first_row(double y) {
 }
 
 template <typename P>
+struct Edge {
+  P top, bottom;
+  std::int64_t first, end;  // rows it crosses: first <= y < end
+};
+
+template <typename P>
 void fill_rows(const RasterTarget& target, std::span<const P> points, std::uint32_t pixel) {
   if (points.size() < 3 || target.empty()) return;
-  auto lowest = std::min_element(points.begin(), points.end(), [](const P& a, const P& b) { return a.y < b.y; });
-  auto highest = std::max_element(points.begin(), points.end(), [](const P& a, const P& b) { return a.y < b.y; });
-  // Rows y with y_top <= y < y_bottom: from ceil(y_top) up to, not including, ceil(y_bottom).
-  const std::int64_t y_begin = std::max(first_row(lowest->y), target.top);
-  const std::int64_t y_end = std::min(first_row(highest->y), target.bottom);
+  // The edges that cross a visible row, sorted by their first row, so each row looks only at
+  // the edges active on it.
+  std::vector<Edge<P>> edges;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const P& a = points[i];
+    const P& b = points[(i + 1) % points.size()];
+    if (a.y == b.y) continue;  // horizontal edges cross no row
+    Edge<P> e{a.y < b.y ? a : b, a.y < b.y ? b : a, 0, 0};
+    e.first = std::max(first_row(e.top.y), target.top);
+    e.end = std::min(first_row(e.bottom.y), target.bottom);
+    if (e.first < e.end) edges.push_back(e);
+  }
+  if (edges.empty()) return;
+  std::sort(edges.begin(), edges.end(), [](const Edge<P>& a, const Edge<P>& b) { return a.first < b.first; });
+  std::int64_t y_end = 0;
+  for (const Edge<P>& e : edges) y_end = std::max(y_end, e.end);
+  std::vector<const Edge<P>*> active;
   std::vector<std::int64_t> xs;
-  for (std::int64_t y = y_begin; y < y_end; ++y) {
+  std::size_t next = 0;
+  for (std::int64_t y = edges.front().first; y < y_end; ++y) {
+    while (next < edges.size() && edges[next].first <= y) active.push_back(&edges[next++]);
+    std::erase_if(active, [y](const Edge<P>* e) { return e->end <= y; });
     xs.clear();
-    for (std::size_t i = 0; i < points.size(); ++i) {
-      const P& a = points[i];
-      const P& b = points[(i + 1) % points.size()];
-      if (a.y == b.y) continue;  // horizontal edges cross no row
-      const P& top = a.y < b.y ? a : b;
-      const P& bottom = a.y < b.y ? b : a;
-      if (y < first_row(top.y) || y >= first_row(bottom.y)) continue;
-      xs.push_back(crossing(top, bottom, y));
-    }
+    for (const Edge<P>* e : active) xs.push_back(crossing(e->top, e->bottom, y));
     std::sort(xs.begin(), xs.end());
     for (std::size_t k = 0; k + 1 < xs.size(); k += 2) target.fill_span(y, xs[k], xs[k + 1], pixel);
   }

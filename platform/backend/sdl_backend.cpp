@@ -14,6 +14,9 @@
 namespace zorva::platform {
 namespace {
 
+// VK_OEM_8: stands for keys that type a character but have no virtual-key code here.
+constexpr int kTextOnlyKey = 0xDF;
+
 bool env_set(const char* name) {
   const char* value = std::getenv(name);
   return value && value[0] != '\0';
@@ -136,7 +139,15 @@ void SdlBackend::handle(const SDL_Event& event) {
   // A key-down waits for the text event SDL sends right after it, which names the
   // character actually typed (non-US layouts, Latin-1 letters).
   if (event.type == SDL_TEXTINPUT) {
-    flush_pending_key(latin1_from_utf8(event.text.text));
+    const unsigned char typed = latin1_from_utf8(event.text.text);
+    if (pending_key_.active) {
+      flush_pending_key(typed);
+    } else if (typed) {
+      // Text from a key with no virtual-key code of its own (a national letter, a composed
+      // character) still reaches the window, as a press of a key that types it.
+      input::key_down(kTextOnlyKey, typed, false);
+      input::key_up(kTextOnlyKey);
+    }
     return;
   }
   flush_pending_key(0);

@@ -122,6 +122,25 @@ TEST_F(SdlWindow, SdlKeyAndTextEventsBecomeKeyAndCharacterMessages) {
   EXPECT_EQ(character, WPARAM{0xE9});
 }
 
+TEST_F(SdlWindow, TextFromAKeyWithoutAVirtualKeyCodeStillArrives) {
+  SetFocus(hwnd);
+  SDL_Event key{};
+  key.type = SDL_KEYDOWN;
+  key.key.windowID = SDL_GetWindowID(sdl_window());
+  key.key.keysym.sym = 0xE9;  // a national key whose symbol is the letter itself
+  SDL_PushEvent(&key);
+  SDL_Event text{};
+  text.type = SDL_TEXTINPUT;
+  text.text.windowID = key.key.windowID;
+  std::strcpy(text.text.text, "\xc3\xa9");
+  SDL_PushEvent(&text);
+  drain();
+  std::vector<WPARAM> characters;
+  for (const MSG& m : received())
+    if (m.message == WM_CHAR) characters.push_back(m.wParam);
+  EXPECT_EQ(characters, (std::vector<WPARAM>{0xE9}));
+}
+
 TEST_F(SdlWindow, CloseButtonAndClicksArriveAsMessages) {
   const Uint32 id = SDL_GetWindowID(sdl_window());
   SDL_Event click{};

@@ -53,8 +53,12 @@ bool destroy_dc(HDC handle) {
 }
 
 bool resolve_canvas(HDC handle, Canvas& out) {
-  DeviceContext* dc = find_dc(handle);
-  if (!dc) return false;
+  const DeviceContext* dc = find_dc(handle);
+  return dc && resolve_canvas(*dc, out);
+}
+
+bool resolve_canvas(const DeviceContext& context, Canvas& out) {
+  const DeviceContext* dc = &context;
   if (dc->window) {
     ClientView view;
     if (!client_view(dc->window, view) || !view.pixmap) return false;
@@ -78,8 +82,11 @@ bool resolve_canvas(HDC handle, Canvas& out) {
 }
 
 void canvas_changed(HDC handle) {
-  DeviceContext* dc = find_dc(handle);
-  if (dc && dc->window) framebuffer_changed(dc->window);
+  if (const DeviceContext* dc = find_dc(handle)) canvas_changed(*dc);
+}
+
+void canvas_changed(const DeviceContext& dc) {
+  if (dc.window) framebuffer_changed(dc.window);
 }
 
 std::size_t live_dc_count() { return device_contexts().live(); }

@@ -41,8 +41,10 @@ bool destroy_dc(HDC dc);
 
 // Resolves the DC's current drawing target; false if the DC is dead or has none.
 bool resolve_canvas(HDC dc, Canvas& out);
+bool resolve_canvas(const DeviceContext& dc, Canvas& out);  // for a DC already looked up
 // Tells the platform that pixels drawn through this DC changed (window DCs get presented).
 void canvas_changed(HDC dc);
+void canvas_changed(const DeviceContext& dc);
 
 std::size_t live_dc_count();
 

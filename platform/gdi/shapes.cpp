@@ -29,7 +29,7 @@ struct Drawing {
 bool begin_drawing(HDC hdc, Drawing& out) {
   out.dc = find_dc(hdc);
   Canvas canvas;
-  if (!out.dc || !resolve_canvas(hdc, canvas)) return false;
+  if (!out.dc || !resolve_canvas(*out.dc, canvas)) return false;
   out.target = target_of(canvas);
   if (const Pen* pen = find_gdi<Pen>(out.dc->pen); pen && pen->style != PS_NULL) {
     out.has_pen = true;
@@ -100,7 +100,7 @@ BOOL WINAPI LineTo(HDC hdc, int x, int y) {
     const Point64 path[2] = {from, to};
     draw_wide_path(d.target, path, false, d.pen_width, d.pen_pixel);
   }
-  canvas_changed(hdc);
+  canvas_changed(*d.dc);
   return TRUE;
 }
 
@@ -122,7 +122,7 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
       draw_wide_path(d.target, points, true, d.pen_width, d.pen_pixel);
     }
   }
-  canvas_changed(hdc);
+  canvas_changed(*d.dc);
   return TRUE;
 }
 
@@ -130,7 +130,7 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   Drawing d;
   if (!begin_drawing(hdc, d)) return FALSE;
   draw_box(d, normalised_box(left, top, right, bottom));
-  canvas_changed(hdc);
+  canvas_changed(*d.dc);
   return TRUE;
 }
 
@@ -145,7 +145,7 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
     if (d.has_pen && d.pen_width <= 1) outline_ellipse(d.target, box, d.pen_pixel);
     if (d.has_pen && d.pen_width > 1) wide_outline_ellipse(d.target, box, d.pen_width, d.pen_pixel);
   }
-  canvas_changed(hdc);
+  canvas_changed(*d.dc);
   return TRUE;
 }
 

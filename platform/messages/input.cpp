@@ -135,4 +135,6 @@ void close_request(HWND top_level) {
   queue_message(top_level, WM_CLOSE, 0, 0, -1);
 }
 
+void reset_input_for_tests() { state() = InputState{}; }
+
 }  // namespace zorva::platform::input

@@ -15,4 +15,7 @@ void button(HWND top_level, int frame_x, int frame_y, bool down);
 // The window manager's close button of a top-level window.
 void close_request(HWND top_level);
 
+// Forgets a button press the menu took (for the headless reset).
+void reset_input_for_tests();
+
 }  // namespace zorva::platform::input

@@ -34,6 +34,7 @@ void reset() {
   reset_memory_for_tests();
   reset_timers_for_tests();
   reset_queue_for_tests();
+  input::reset_input_for_tests();
   release_all_keys();
   headless_backend().reset();
 }

@@ -41,36 +41,35 @@ void copy_to_surface(const std::uint32_t* pixels, int width, int height, SDL_Sur
 
 }  // namespace
 
-bool choose_video_driver(std::string& driver, std::string& why) {
-  if (env_set("DISPLAY")) {
-    driver = "x11";
-    return true;
-  }
-  if (env_set("WAYLAND_DISPLAY")) {
-    driver = "wayland";
-    return true;
-  }
-  why = "DISPLAY is not set (and neither is WAYLAND_DISPLAY)";
-  return false;
+std::vector<std::string> video_drivers(std::string& why) {
+  std::vector<std::string> drivers;
+  if (env_set("DISPLAY")) drivers.push_back("x11");
+  if (env_set("WAYLAND_DISPLAY")) drivers.push_back("wayland");
+  if (drivers.empty()) why = "DISPLAY is not set (and neither is WAYLAND_DISPLAY)";
+  return drivers;
 }
 
 SdlBackend::SdlBackend(std::string& error) {
-  std::string driver;
-  if (!choose_video_driver(driver, error)) return;
-  SDL_SetHint(SDL_HINT_VIDEODRIVER, driver.c_str());
+  const std::vector<std::string> drivers = video_drivers(error);
+  if (drivers.empty()) return;
   // A game is no reason to keep the screen saver away.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   // Closing a window is the program's decision (WM_CLOSE), not a reason for SDL to quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-    error = std::string("SDL could not open the display");
-    const char* display = std::getenv(driver == "x11" ? "DISPLAY" : "WAYLAND_DISPLAY");
-    if (display) error += std::string(" \"") + display + "\"";
-    error += std::string(": ") + SDL_GetError();
-    return;
+  error.clear();
+  for (const std::string& driver : drivers) {
+    // Named explicitly: left to itself SDL may fall back to a driver that shows nothing.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, driver.c_str());
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
+      SDL_StartTextInput();
+      ready_ = true;
+      return;
+    }
+    const char* variable = driver == "x11" ? "DISPLAY" : "WAYLAND_DISPLAY";
+    if (!error.empty()) error += "; ";
+    error += std::string("SDL could not open the display ") + variable + "=\"" + std::getenv(variable) +
+             "\": " + SDL_GetError();
   }
-  SDL_StartTextInput();
-  ready_ = true;
 }
 
 // SDL stays up until the process ends: shutting it down from a static destructor would

@@ -46,8 +46,8 @@ class SdlBackend final : public Backend {
   std::vector<std::uint32_t> overlay_frame_;
 };
 
-// Names the video driver SDL should use for this environment; false (with the reason) when
-// no display is reachable at all.
-bool choose_video_driver(std::string& driver, std::string& why);
+// The SDL video drivers to try for this environment, in order; none (with the reason) when
+// no display is named at all.
+std::vector<std::string> video_drivers(std::string& why);
 
 }  // namespace zorva::platform

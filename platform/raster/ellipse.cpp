@@ -2,7 +2,6 @@
 #include "platform/raster/ellipse.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace zorva::platform::raster {
 namespace {

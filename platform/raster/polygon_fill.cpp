@@ -3,8 +3,6 @@
 #include "platform/raster/polygon_fill.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <vector>
 
 namespace zorva::platform::raster {
@@ -24,65 +22,42 @@ std::int64_t crossing(const Point64& a, const Point64& b, std::int64_t y) {
   return static_cast<std::int64_t>(x + a.x);
 }
 
-// Columns are kept inside a range that cannot overflow when spans are clipped.
-constexpr double kColumnLimit = 9.0e15;
-
-std::int64_t crossing(const RealPoint& a, const RealPoint& b, std::int64_t y) {
-  const double x = a.x + (static_cast<double>(y) - a.y) * (b.x - a.x) / (b.y - a.y);
-  return static_cast<std::int64_t>(std::clamp(std::ceil(x), -kColumnLimit, kColumnLimit));
-}
-
-std::int64_t first_row(std::int64_t y) { return y; }
-std::int64_t first_row(double y) {
-  return static_cast<std::int64_t>(std::clamp(std::ceil(y), -kColumnLimit, kColumnLimit));
-}
-
-template <typename P>
 struct Edge {
-  P top, bottom;
+  Point64 top, bottom;
   std::int64_t first, end;  // rows it crosses: first <= y < end
 };
-
-template <typename P>
-void fill_rows(const RasterTarget& target, std::span<const P> points, std::uint32_t pixel) {
-  if (points.size() < 3 || target.empty()) return;
-  // The edges that cross a visible row, sorted by their first row, so each row looks only at
-  // the edges active on it.
-  std::vector<Edge<P>> edges;
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    const P& a = points[i];
-    const P& b = points[(i + 1) % points.size()];
-    if (a.y == b.y) continue;  // horizontal edges cross no row
-    Edge<P> e{a.y < b.y ? a : b, a.y < b.y ? b : a, 0, 0};
-    e.first = std::max(first_row(e.top.y), target.top);
-    e.end = std::min(first_row(e.bottom.y), target.bottom);
-    if (e.first < e.end) edges.push_back(e);
-  }
-  if (edges.empty()) return;
-  std::sort(edges.begin(), edges.end(), [](const Edge<P>& a, const Edge<P>& b) { return a.first < b.first; });
-  std::int64_t y_end = 0;
-  for (const Edge<P>& e : edges) y_end = std::max(y_end, e.end);
-  std::vector<const Edge<P>*> active;
-  std::vector<std::int64_t> xs;
-  std::size_t next = 0;
-  for (std::int64_t y = edges.front().first; y < y_end; ++y) {
-    while (next < edges.size() && edges[next].first <= y) active.push_back(&edges[next++]);
-    std::erase_if(active, [y](const Edge<P>* e) { return e->end <= y; });
-    xs.clear();
-    for (const Edge<P>* e : active) xs.push_back(crossing(e->top, e->bottom, y));
-    std::sort(xs.begin(), xs.end());
-    for (std::size_t k = 0; k + 1 < xs.size(); k += 2) target.fill_span(y, xs[k], xs[k + 1], pixel);
-  }
-}
 
 }  // namespace
 
 void fill_polygon(const RasterTarget& target, std::span<const Point64> points, std::uint32_t pixel) {
-  fill_rows(target, points, pixel);
-}
-
-void fill_polygon(const RasterTarget& target, std::span<const RealPoint> points, std::uint32_t pixel) {
-  fill_rows(target, points, pixel);
+  if (points.size() < 3 || target.empty()) return;
+  // The edges that cross a visible row, sorted by their first row, so each row looks only at
+  // the edges active on it.
+  std::vector<Edge> edges;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const Point64& a = points[i];
+    const Point64& b = points[(i + 1) % points.size()];
+    if (a.y == b.y) continue;  // horizontal edges cross no row
+    Edge e{a.y < b.y ? a : b, a.y < b.y ? b : a, 0, 0};
+    e.first = std::max(e.top.y, target.top);
+    e.end = std::min(e.bottom.y, target.bottom);
+    if (e.first < e.end) edges.push_back(e);
+  }
+  if (edges.empty()) return;
+  std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.first < b.first; });
+  std::int64_t y_end = edges.front().first;
+  for (const Edge& e : edges) y_end = std::max(y_end, e.end);
+  std::vector<const Edge*> active;
+  std::vector<std::int64_t> xs;
+  std::size_t next = 0;
+  for (std::int64_t y = edges.front().first; y < y_end; ++y) {
+    while (next < edges.size() && edges[next].first <= y) active.push_back(&edges[next++]);
+    std::erase_if(active, [y](const Edge* e) { return e->end <= y; });
+    xs.clear();
+    for (const Edge* e : active) xs.push_back(crossing(e->top, e->bottom, y));
+    std::sort(xs.begin(), xs.end());
+    for (std::size_t k = 0; k + 1 < xs.size(); k += 2) target.fill_span(y, xs[k], xs[k + 1], pixel);
+  }
 }
 
 }  // namespace zorva::platform::raster

@@ -13,15 +13,9 @@ struct Point64 {
   std::int64_t y = 0;
 };
 
-struct RealPoint {
-  double x = 0;
-  double y = 0;
-};
-
 // Pixel (x, y) is filled when its centre (x, y) lies inside under the alternate rule, with
 // points on a left or top edge inside and on a right or bottom edge outside: on each row the
 // spans run from the first pixel at or right of one crossing to just before the next's.
 void fill_polygon(const RasterTarget& target, std::span<const Point64> points, std::uint32_t pixel);
-void fill_polygon(const RasterTarget& target, std::span<const RealPoint> points, std::uint32_t pixel);
 
 }  // namespace zorva::platform::raster

@@ -39,7 +39,8 @@ void erase_background(HWND hwnd);
 // Presents every top-level window whose framebuffer changed since it was last presented.
 void present_changed_windows();
 
-// Forgets every window, class and focus (for the headless reset); built-in classes stay.
+// For the headless reset: forget every window and the focus, and the program's window
+// classes (the built-in dialog and control classes stay registered).
 void reset_windows_for_tests();
 void reset_window_classes_for_tests();
 

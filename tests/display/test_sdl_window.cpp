@@ -165,6 +165,16 @@ TEST_F(SdlWindow, CloseButtonAndClicksArriveAsMessages) {
   EXPECT_TRUE(closed);
 }
 
+TEST_F(SdlWindow, AnInterruptAsksTheMainWindowToClose) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;  // what SDL makes of SIGINT and SIGTERM
+  SDL_PushEvent(&quit);
+  drain();
+  int closes = 0;
+  for (const MSG& m : received()) closes += m.message == WM_CLOSE && m.hwnd == hwnd;
+  EXPECT_EQ(closes, 1);
+}
+
 TEST_F(SdlWindow, WaitingForTheTimerReturnsWhenItFallsDue) {
   SetTimer(hwnd, 1, 30, nullptr);
   MSG msg;

@@ -2,11 +2,13 @@
 // posted ones are gone, then input, then WM_PAINT for an invalid window, then WM_TIMER.
 #include "platform/messages/message_queue.h"
 
+#include <cstdint>
 #include <deque>
 
 #include "platform/backend/backend.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/timers.h"
+#include "platform/testing/headless.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -15,6 +17,7 @@ namespace {
 
 // Windows refuses to post beyond this many messages; so do we, for either queue.
 constexpr std::size_t kMaxQueuedMessages = 10000;
+constexpr std::uint64_t kMaxHeadlessIdleRounds = 1000000;
 
 struct MessageQueue {
   std::deque<QueuedMessage> posted;
@@ -162,9 +165,15 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
 
 BOOL WINAPI WaitMessage(void) {
   present_changed_windows();
-  for (;;) {
+  for (std::uint64_t round = 0;; ++round) {
     backend().poll_input();
     if (message_ready()) return TRUE;
+    // Real waits take time; a test's idle feeder that keeps claiming progress while nothing
+    // ever arrives would spin for ever instead.
+    if (round == kMaxHeadlessIdleRounds && headless_backend_selected())
+      throw zorva::headless::WouldWaitForever(
+          "the idle feeder keeps reporting input, but no message ever arrives: the program "
+          "would wait forever");
     backend().wait_for_input(next_timer_deadline());
   }
 }

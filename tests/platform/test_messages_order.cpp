@@ -200,6 +200,11 @@ TEST_F(MessageOrder, WaitingWithNothingToComeFailsClearly) {
   EXPECT_THROW(GetMessageA(&msg, nullptr, 0, 0), headless::WouldWaitForever);
 }
 
+TEST_F(MessageOrder, AFeederThatNeverDeliversIsCaught) {
+  headless::on_idle([] { return true; });  // claims progress, supplies nothing
+  EXPECT_THROW(WaitMessage(), headless::WouldWaitForever);
+}
+
 TEST_F(MessageOrder, BadArgumentsFailWithoutCrashing) {
   MSG msg;
   HWND stale = make_window();

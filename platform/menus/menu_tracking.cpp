@@ -13,10 +13,8 @@ void refresh_active_window() {
   Window* window = find_window(tracking().window);
   if (window == nullptr) return;
   paint_bar(*window);
+  // Presented by the next message turn, or by the wait that the taken input ends in.
   framebuffer_changed(window->handle);
-  // Input the menu takes becomes no message; a null message ends the program's wait so
-  // its next message turn presents the change.
-  PostMessageA(window->handle, WM_NULL, 0, 0);
 }
 
 void menu_contents_changed(HMENU) {

@@ -164,8 +164,10 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
 }
 
 BOOL WINAPI WaitMessage(void) {
-  present_changed_windows();
   for (std::uint64_t round = 0;; ++round) {
+    // Input that the menu takes becomes no message but changes pixels: show them before
+    // sleeping again.
+    present_changed_windows();
     backend().poll_input();
     if (message_ready()) return TRUE;
     // Real waits take time; a test's idle feeder that keeps claiming progress while nothing

@@ -129,11 +129,8 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
         click_button(hwnd);
       }
       return 0;
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(hwnd, message, wparam, lparam);
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
+    case WM_SETTEXT:
+      return set_text_and_repaint(hwnd, message, wparam, lparam);
     default:
       return DefWindowProcA(hwnd, message, wparam, lparam);
   }

@@ -26,4 +26,11 @@ void paint_window(HWND hwnd, Paint&& paint) {
   paint(hwnd);
 }
 
+// WM_SETTEXT for controls that show their window text: store it, then repaint.
+inline LRESULT set_text_and_repaint(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  const LRESULT result = DefWindowProcA(hwnd, message, wparam, lparam);
+  InvalidateRect(hwnd, nullptr, FALSE);
+  return result;
+}
+
 }  // namespace zorva::platform::dialogs

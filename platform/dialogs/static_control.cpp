@@ -33,11 +33,8 @@ LRESULT CALLBACK static_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
       return 1;
     case WM_GETDLGCODE:
       return DLGC_STATIC;
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(hwnd, message, wparam, lparam);
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return result;
-    }
+    case WM_SETTEXT:
+      return set_text_and_repaint(hwnd, message, wparam, lparam);
     default:
       return DefWindowProcA(hwnd, message, wparam, lparam);
   }

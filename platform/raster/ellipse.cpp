@@ -3,8 +3,14 @@
 
 #include <algorithm>
 
+#include "platform/raster/wide_pen.h"
+
 namespace zorva::platform::raster {
 namespace {
+
+// Pens up to this width follow the outline pixel by pixel (each visible row then looks at
+// about 3w outline rows); wider ones take the band between two ellipses.
+constexpr std::int64_t kStrokedWidthLimit = 256;
 
 bool misses(const RasterTarget& target, const Box64& box) {
   return box.right <= target.left || box.left >= target.right || box.bottom <= target.top ||
@@ -38,7 +44,12 @@ void outline_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t
 }
 
 void wide_outline_ellipse(const RasterTarget& target, const Box64& box, std::int64_t w, std::uint32_t pixel) {
-  // The band between the ellipse grown by the pen's half width and the one shrunk by it;
+  // Up to a generous width the one-pixel outline is stroked like a path, pixel to pixel.
+  if (w <= kStrokedWidthLimit) {
+    stroke_ellipse_outline(target, box, w, pixel);
+    return;
+  }
+  // Wider pens take the band between the ellipse grown by the pen's half width and the one shrunk by it;
   // even widths lean up and to the left.
   const std::int64_t before = w / 2;
   const std::int64_t after = w - 1 - before;

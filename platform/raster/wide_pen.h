@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/raster/ellipse.h"
 #include "platform/raster/polygon_fill.h"
 #include "platform/raster/raster_target.h"
 
@@ -16,5 +17,9 @@ void draw_wide_segment(const RasterTarget& target, Point64 from, Point64 to, std
 // A path of segments with a disc on every vertex; closed paths join the last point to the first.
 void draw_wide_path(const RasterTarget& target, std::span<const Point64> points, bool closed, std::int64_t w,
                     std::uint32_t pixel);
+
+// The one-pixel outline of the ellipse in box stroked as a closed path through each of its
+// pixels in turn. Every visible row looks at about 3w rows of the outline.
+void stroke_ellipse_outline(const RasterTarget& target, const Box64& box, std::int64_t w, std::uint32_t pixel);
 
 }  // namespace zorva::platform::raster

@@ -98,4 +98,38 @@ TEST_F(ExtremeCoordinates, HugePolygonsAndWidePensFinish) {
   EXPECT_TRUE(BitBlt(s.dc(), INT_MAX, INT_MAX, INT_MAX, INT_MAX, s.dc(), INT_MIN, INT_MIN, SRCCOPY));
 }
 
+TEST_F(ExtremeCoordinates, WideEllipseOutlinesOfHugeBoxesStayOnTheirPath) {
+  Surface s(40, 40);
+  for (const int w : {2, 5, 256, 257}) {
+    s.fill(kWhite);
+    {
+      PenAndBrush pb(s.dc(), w, kRed, CLR_INVALID);
+      // The outline runs far outside the surface on every side: nothing shows.
+      EXPECT_TRUE(Ellipse(s.dc(), INT_MIN, INT_MIN, INT_MAX, INT_MAX));
+    }
+    EXPECT_TRUE(s.of_colour(kRed).empty()) << "width " << w;
+    {
+      PenAndBrush pb(s.dc(), w, kRed, CLR_INVALID);
+      // Its left side passes down column 20 near the middle rows, all of them visible.
+      EXPECT_TRUE(Ellipse(s.dc(), 20, INT_MIN, INT_MAX, INT_MAX));
+    }
+    for (int y = 0; y < 40; ++y) EXPECT_EQ(s.at(20, y), kRed) << "width " << w << " row " << y;
+    if (w < 10) {
+      EXPECT_EQ(s.at(20 - w / 2 - 1, 20), kWhite) << "width " << w;
+      EXPECT_EQ(s.at(20 + w, 20), kWhite) << "width " << w;
+    }
+    s.fill(kWhite);
+    {
+      PenAndBrush pb(s.dc(), w, kRed, CLR_INVALID);
+      // A slanted stroke whose ends are far away, along the surface's diagonal.
+      MoveToEx(s.dc(), INT_MIN, INT_MIN, nullptr);
+      EXPECT_TRUE(LineTo(s.dc(), INT_MAX, INT_MAX - 1));
+    }
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(s.at(i, i), kRed) << "width " << w << " at " << i;
+    if (w < 10) {
+      EXPECT_EQ(s.at(30, 5), kWhite) << "width " << w;
+    }
+  }
+}
+
 }  // namespace

@@ -1,8 +1,11 @@
 // The pixel rules of lines, rectangles, polygons and ellipses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "test_gdi_surface.h"
 
@@ -275,6 +278,197 @@ TEST_F(RasterRules, WidePensAreCentredAndCoverTheirEnds) {
   EXPECT_EQ(s.at(6, 12), kRed);  // and one inside
   EXPECT_EQ(s.at(7, 12), kBlue);
   EXPECT_EQ(s.at(3, 12), kBlue);
+}
+
+// Pictures of wide-pen shapes ('#' = pen), each checked pixel for pixel against a reference GDI
+// renderer. A slanted segment's body is a parallelogram whose corners sit on whole pixels,
+// leaning half a pixel towards +x; an ellipse's wide outline strokes its one-pixel outline as
+// a closed path through every outline pixel.
+using WidePenPicture = std::vector<std::string>;
+
+WidePenPicture draw_picture(Surface& s, std::size_t width, std::size_t height) {
+  WidePenPicture out(height, std::string(width, '.'));
+  for (std::size_t y = 0; y < height; ++y)
+    for (std::size_t x = 0; x < width; ++x)
+      if (s.at(static_cast<int>(x), static_cast<int>(y)) == kRed) out[y][x] = '#';
+  return out;
+}
+
+std::size_t pen_pixels(const WidePenPicture& picture) {
+  std::size_t n = 0;
+  for (const std::string& row : picture) n += static_cast<std::size_t>(std::count(row.begin(), row.end(), '#'));
+  return n;
+}
+
+std::string joined(const WidePenPicture& picture) {
+  std::string out = "\n";
+  for (const std::string& row : picture) out += row + "\n";
+  return out;
+}
+
+// LineTo (3, 3) -> (28, 13), width 3.
+const WidePenPicture kWideShallowLine = {
+    "...............................",
+    "...............................",
+    "...####........................",
+    "..#######......................",
+    "..##########...................",
+    ".....#########.................",
+    ".......##########..............",
+    "..........#########............",
+    "............##########.........",
+    "...............#########.......",
+    ".................##########....",
+    "....................#########..",
+    "......................#######..",
+    ".........................#####.",
+    "............................#..",
+    "...............................",
+};
+
+// LineTo (6, 28) -> (16, 6), width 7.
+const WidePenPicture kWideSteepLine = {
+    ".....................",
+    ".....................",
+    ".....................",
+    "...............###...",
+    "..............#####..",
+    ".............#######.",
+    ".............#######.",
+    ".............#######.",
+    "............########.",
+    "............########.",
+    "...........#########.",
+    "...........########..",
+    "..........#########..",
+    "..........########...",
+    ".........#########...",
+    ".........########....",
+    "........#########....",
+    "........########.....",
+    "........########.....",
+    ".......########......",
+    ".......########......",
+    "......#########......",
+    "......########.......",
+    ".....#########.......",
+    ".....########........",
+    "....#########........",
+    "....########.........",
+    "...#########.........",
+    "...########..........",
+    "...########..........",
+    "....#####............",
+    ".....###.............",
+    ".....................",
+};
+
+// Polygon (4, 4) (26, 9) (10, 21), width 3.
+const WidePenPicture kWideTriangle = {
+    ".............................",
+    ".............................",
+    ".............................",
+    "....######...................",
+    "...###########...............",
+    "....###############..........",
+    "....####.##############......",
+    ".....###.....##############..",
+    ".....###..........#########..",
+    ".....####.............######.",
+    "......###..............####..",
+    "......###............######..",
+    "......####..........######...",
+    ".......###.........######....",
+    ".......###.......######......",
+    ".......####.....######.......",
+    "........###....######........",
+    "........###..######..........",
+    "........##########...........",
+    ".........########............",
+    ".........######..............",
+    ".........#####...............",
+    "..........###................",
+    ".............................",
+};
+
+// Ellipse(3, 3, 34, 14), width 3.
+const WidePenPicture kWideFlatOval = {
+    "....................................",
+    "....................................",
+    "............###############.........",
+    "........#######################.....",
+    "......###########################...",
+    "....##########...........##########.",
+    "..########...................#####..",
+    "..######.......................####.",
+    "..####..........................###.",
+    "..######.......................####.",
+    "..########...................#####..",
+    "....##########...........##########.",
+    "......###########################...",
+    "........#######################.....",
+    "............###############.........",
+    "....................................",
+};
+
+// Ellipse(4, 4, 16, 13), width 4.
+const WidePenPicture kWideEvenOval = {
+    "..................",
+    "..................",
+    "......#######.....",
+    ".....##########...",
+    "....############..",
+    "...##############.",
+    "..#######...#####.",
+    "..######.....####.",
+    "..#####......####.",
+    "..######....#####.",
+    "...#############..",
+    "....#############.",
+    ".....###########..",
+    "......#########...",
+    "..................",
+};
+
+TEST_F(RasterRules, WideSlantedLinesAndTrianglesMatchTheReferencePixels) {
+  Surface s(40, 40);
+  const auto check = [&s](int w, const POINT* points, int count, const WidePenPicture& expected) {
+    s.fill(kWhite);
+    {
+      PenAndBrush pb(s.dc(), w, kRed, CLR_INVALID);
+      if (count == 2) {
+        MoveToEx(s.dc(), points[0].x, points[0].y, nullptr);
+        LineTo(s.dc(), points[1].x, points[1].y);
+      } else {
+        Polygon(s.dc(), points, count);
+      }
+    }
+    EXPECT_EQ(joined(draw_picture(s, expected[0].size(), expected.size())), joined(expected)) << "width " << w;
+    EXPECT_EQ(s.of_colour(kRed).size(), pen_pixels(expected));  // nothing beyond the picture
+  };
+  const POINT shallow[2] = {{3, 3}, {28, 13}};
+  check(3, shallow, 2, kWideShallowLine);
+  const POINT shallow_reversed[2] = {{28, 13}, {3, 3}};
+  check(3, shallow_reversed, 2, kWideShallowLine);
+  const POINT steep[2] = {{6, 28}, {16, 6}};
+  check(7, steep, 2, kWideSteepLine);
+  const POINT triangle[3] = {{4, 4}, {26, 9}, {10, 21}};
+  check(3, triangle, 3, kWideTriangle);
+}
+
+TEST_F(RasterRules, WideEllipseOutlinesMatchTheReferencePixels) {
+  Surface s(40, 40);
+  const auto check = [&s](int w, RECT box, const WidePenPicture& expected) {
+    s.fill(kWhite);
+    {
+      PenAndBrush pb(s.dc(), w, kRed, CLR_INVALID);
+      Ellipse(s.dc(), box.left, box.top, box.right, box.bottom);
+    }
+    EXPECT_EQ(joined(draw_picture(s, expected[0].size(), expected.size())), joined(expected)) << "width " << w;
+    EXPECT_EQ(s.of_colour(kRed).size(), pen_pixels(expected));  // nothing beyond the picture
+  };
+  check(3, RECT{3, 3, 34, 14}, kWideFlatOval);
+  check(4, RECT{4, 4, 16, 13}, kWideEvenOval);
 }
 
 }  // namespace

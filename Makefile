@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench fuzz windows clean
 
 all: build
 
@@ -25,6 +25,12 @@ test: deps
 bench: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 	bash scripts/run-bench.sh $(BUILD)
+
+fuzz: deps
+	bash scripts/run-fuzz.sh
+
+windows: deps
+	bash scripts/build-windows.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -42,3 +42,12 @@ echo "== Release build =="
 run_suite build -DCMAKE_BUILD_TYPE=Release
 echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer =="
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DZORVA_SANITIZE=ON -DZORVA_BENCH=OFF
+
+# Steps that live in their own scripts: a short fuzzing run, and the Windows build checked
+# against this platform under Wine.
+for step in scripts/fuzz-smoke.sh scripts/windows-differential.sh; do
+  if [ -f "$step" ]; then
+    echo "== $(basename "$step" .sh) =="
+    bash "$step"
+  fi
+done

@@ -8,7 +8,9 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libfreetype-dev
   fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils openbox wmctrl
+  clang libclang-rt-14-dev
+  wine wine64 mingw-w64
 )
 
 missing=()

@@ -1,0 +1,17 @@
+# Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the win32 thread model).
+# Programs are linked statically, so the .exe files need no MinGW DLLs beside them.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(ZORVA_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${ZORVA_MINGW_PREFIX}-gcc)
+set(CMAKE_CXX_COMPILER ${ZORVA_MINGW_PREFIX}-g++)
+set(CMAKE_RC_COMPILER ${ZORVA_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${ZORVA_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -6,6 +6,7 @@
 
 #include "platform/dialogs/control_paint.h"
 #include "platform/dialogs/controls.h"
+#include "platform/dialogs/dialog_state.h"
 #include "platform/menus/menu_label.h"
 #include "platform/windows/window.h"
 
@@ -106,6 +107,7 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
+      if (message == WM_SETFOCUS) remember_focus(hwnd);
       if (message == WM_KILLFOCUS) set_flag(hwnd, kMouseDown | kSpaceDown, false);
       InvalidateRect(hwnd, nullptr, FALSE);
       return 0;

@@ -43,17 +43,6 @@ HWND create_dialog(const DialogTemplate& layout, HINSTANCE instance, HWND owner,
   return dialog;
 }
 
-HWND first_tab_stop(HWND dialog) {
-  const Window* window = find_window(dialog);
-  if (window == nullptr) return nullptr;
-  for (HWND child : window->children) {
-    const Window* control = find_window(child);
-    if (control != nullptr && (control->style & WS_TABSTOP) != 0 && control->enabled && control->visible)
-      return child;
-  }
-  return nullptr;
-}
-
 // Gives the owner back its input and takes the dialog down, however the loop ends.
 class ModalScope {
  public:

@@ -10,6 +10,8 @@ struct DialogState {
   DLGPROC proc = nullptr;
   bool ended = false;
   INT_PTR result = 0;
+  // The control that last had the keyboard focus: it gets it back when the dialog does.
+  HWND focus_control = nullptr;
 };
 
 // The state of a live dialog window, or nullptr.
@@ -17,6 +19,11 @@ DialogState* find_dialog(HWND dialog);
 DialogState& add_dialog(HWND dialog, DLGPROC proc);
 void remove_dialog(HWND dialog);
 void clear_dialogs();
+
+// The first visible, enabled control with WS_TABSTOP, or nullptr.
+HWND first_tab_stop(HWND dialog);
+// Called by a control that gains the focus, so that its dialog can give it back later.
+void remember_focus(HWND control);
 
 LRESULT CALLBACK dialog_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 

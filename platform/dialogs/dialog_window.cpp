@@ -51,6 +51,32 @@ void remove_dialog(HWND dialog) { dialog_states().erase(dialog); }
 
 void clear_dialogs() { dialog_states().clear(); }
 
+HWND first_tab_stop(HWND dialog) {
+  const Window* window = find_window(dialog);
+  if (window == nullptr) return nullptr;
+  for (HWND child : window->children) {
+    const Window* control = find_window(child);
+    if (control != nullptr && (control->style & WS_TABSTOP) != 0 && control->enabled && control->visible)
+      return child;
+  }
+  return nullptr;
+}
+
+void remember_focus(HWND control) {
+  if (DialogState* state = find_dialog(GetParent(control)); state != nullptr) state->focus_control = control;
+}
+
+// The dialog itself never keeps the focus: it passes it to the control that had it last
+// (as when the user comes back to the dialog from another window), else the first tab stop.
+static void pass_focus_on(HWND dialog) {
+  const DialogState* state = find_dialog(dialog);
+  HWND target = state != nullptr ? state->focus_control : nullptr;
+  const Window* control = find_window(target);
+  if (control == nullptr || GetParent(target) != dialog || !control->enabled || !control->visible)
+    target = first_tab_stop(dialog);
+  if (target != nullptr) SetFocus(target);
+}
+
 LRESULT CALLBACK dialog_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CREATE) remove_dialog(hwnd);  // a state left by an earlier window
   if (message == WM_NCDESTROY) {
@@ -66,6 +92,9 @@ LRESULT CALLBACK dialog_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPAR
   switch (message) {
     case WM_CLOSE:
       send_cancel(hwnd);
+      return 0;
+    case WM_SETFOCUS:
+      pass_focus_on(hwnd);
       return 0;
     case WM_ERASEBKGND:
       paint_face(hwnd);

@@ -5,6 +5,7 @@
 
 #include "platform/dialogs/control_paint.h"
 #include "platform/dialogs/controls.h"
+#include "platform/dialogs/dialog_state.h"
 #include "platform/dialogs/edit_buffer.h"
 #include "platform/windows/window.h"
 
@@ -232,6 +233,7 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
+      if (message == WM_SETFOCUS) remember_focus(hwnd);
       InvalidateRect(hwnd, nullptr, FALSE);
       return 0;
     case WM_LBUTTONDOWN:

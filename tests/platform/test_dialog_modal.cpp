@@ -132,6 +132,36 @@ TEST_F(DialogModal, TypingThenEnterEndsWithTheButtonsCommandWhileTheOwnersTimerR
   EXPECT_EQ(recorder().count(WM_KEYDOWN) + recorder().count(WM_CHAR), 0);
 }
 
+TEST_F(DialogModal, ComingBackToTheDialogGivesTheFocusBackToTheControlThatHadIt) {
+  HWND other = nullptr;
+  const INT_PTR result = run({
+      [] {
+        headless::type_text("Ad");
+        press(VK_TAB);  // to the button
+        return true;
+      },
+      [&] {
+        other = make_window(200, 100);  // another window of the program takes the keyboard
+        headless::focus(other);
+        EXPECT_EQ(GetFocus(), other);
+        headless::focus(dialog_log().dialog);
+        EXPECT_EQ(GetFocus(), item(101));
+        press(VK_TAB);  // back to the field
+        return true;
+      },
+      [&] {
+        headless::focus(other);
+        headless::focus(dialog_log().dialog);
+        EXPECT_EQ(GetFocus(), item(102));
+        headless::type_text("a");
+        press(VK_RETURN);
+        return true;
+      },
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_STREQ(dialog_log().reply, "Ada");
+}
+
 TEST_F(DialogModal, EscapeAndTheCloseBoxReachTheProcedureAsCancel) {
   const INT_PTR result = run({
       [] {

@@ -194,15 +194,19 @@ void SdlBackend::handle(const SDL_Event& event) {
     }
     case SDL_QUIT: {
       // SIGINT or SIGTERM: a close request to the program's main window (the first one it
-      // made), or to the window that has the input while the main one is disabled by a
-      // dialog, so the dialog is cancelled first.
+      // made). While a modal dialog has disabled it, the program is asked to quit instead:
+      // the dialog's loop ends on the quit and hands it on, whereas a close request to a
+      // dialog that ignores cancel (the text prompt) would leave the signal without effect.
       HWND main_window = nullptr;
       windows().for_each([&](std::uint32_t, Window& w) {
         if (!main_window && !w.parent && !w.owner && w.visible) main_window = w.handle;
       });
       const Window* main_record = find_window(main_window);
-      HWND target = main_record && main_record->enabled ? main_window : window_room().active;
-      if (target) input::close_request(target);
+      if (main_record && main_record->enabled) {
+        input::close_request(main_window);
+      } else {
+        PostQuitMessage(0);
+      }
       break;
     }
     default:

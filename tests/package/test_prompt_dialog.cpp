@@ -125,5 +125,79 @@ TEST_F(Prompt, EmptyAndOverlongAnswers) {
   EXPECT_EQ(ZORVA_gets("no buffer", nullptr), 0);
 }
 
+// The dialog that has the keyboard focus: the text field's parent while the prompt is up.
+HWND open_prompt() { return GetParent(GetFocus()); }
+
+void press_return() {
+  headless::key_down(VK_RETURN);
+  headless::key_up(VK_RETURN);
+}
+
+TEST_F(Prompt, TheFieldsTextComesBackUnchangedLineBreaksAndBlanksIncluded) {
+  when_idle([] { SetDlgItemTextA(open_prompt(), kPromptFieldId, "  first line\r\nsecond  "); });
+  when_idle(press_return);
+  char buffer[256];
+  EXPECT_EQ(ZORVA_gets("Two lines?", buffer), 1);
+  EXPECT_STREQ(buffer, "  first line\r\nsecond  ");
+}
+
+TEST_F(Prompt, TheCloseBoxLeavesTheDialogOpen) {
+  HWND dialog = nullptr;
+  when_idle([&dialog] {
+    dialog = open_prompt();
+    headless::close_request(dialog);
+  });
+  when_idle([&dialog] {
+    EXPECT_TRUE(IsWindow(dialog));
+    headless::type_text("still here");
+  });
+  when_idle(press_return);
+  char buffer[256];
+  EXPECT_EQ(ZORVA_gets("Close me?", buffer), 1);
+  EXPECT_STREQ(buffer, "still here");
+  EXPECT_FALSE(IsWindow(dialog));
+}
+
+TEST_F(Prompt, TheDrawingWindowKeepsTickingBehindTheDialog) {
+  g_state.tick_pending = 0;
+  when_idle([] { headless::advance_ms(350); });
+  when_idle([] {
+    EXPECT_EQ(g_state.tick_pending, 1);
+    press_return();
+  });
+  char buffer[256];
+  EXPECT_EQ(ZORVA_gets("Wait", buffer), 1);
+}
+
+TEST_F(Prompt, ClicksMadeWhileTheDialogIsUpAreNotReturnedAfterwards) {
+  when_idle([] { click_logical(20, 30); });
+  when_idle(press_return);
+  char buffer[256];
+  ASSERT_EQ(ZORVA_gets("Click elsewhere", buffer), 1);
+
+  when_idle([] { headless::type_text("k"); });
+  const Event e = next_event();
+  EXPECT_EQ(e.kind, ZORVA_KBD);
+  EXPECT_EQ(e.key, 'k');
+}
+
+TEST_F(Prompt, ADialogThatCannotBeCreatedReturnsZeroAndLeavesTheBufferAlone) {
+  // An owner that no longer exists: the platform refuses to create the dialog.
+  WNDCLASSA window_class{};
+  window_class.lpfnWndProc = DefWindowProcA;
+  window_class.lpszClassName = "PromptTestOwner";
+  RegisterClassA(&window_class);
+  HWND gone = CreateWindowExA(0, "PromptTestOwner", "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                              nullptr, nullptr, nullptr);
+  ASSERT_NE(gone, nullptr);
+  DestroyWindow(gone);
+  const HWND draw_window = g_state.draw_window;
+  g_state.draw_window = gone;
+  char buffer[256] = "unchanged";
+  EXPECT_EQ(ZORVA_gets("Anyone?", buffer), 0);
+  g_state.draw_window = draw_window;
+  EXPECT_STREQ(buffer, "unchanged");
+}
+
 }  // namespace
 }  // namespace zorva::testing_support

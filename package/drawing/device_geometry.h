@@ -16,7 +16,9 @@
 
 namespace zorva {
 
-inline constexpr std::int64_t kSafeCoordinate = std::int64_t{1} << 30;
+// Windows' GDI holds device coordinates in 28.4 fixed point, so it draws lines exactly only
+// within +-2^27; half that leaves room for the origin and for pen widths.
+inline constexpr std::int64_t kSafeCoordinate = std::int64_t{1} << 26;
 
 struct DevicePoint {
   std::int64_t x;

@@ -1,0 +1,145 @@
+// Compares the pictures that the drawing program wrote on this platform and on Windows.
+//   windiff_compare_pictures OURS_DIR WINDOWS_DIR [DIFF_DIR]
+// Reads OURS_DIR/drawing.txt (one "name exact|measured file" line per set), reports for each
+// set the share of pixels that agree and where they differ, and optionally writes a picture of
+// the differences per set (agreeing pixels faded, differing ones red). Exit status 1 when a
+// set marked exact differs or a picture is missing or malformed.
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;
+};
+
+std::optional<Picture> read_ppm(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  Picture picture;
+  int max_value = 0;
+  if (!(in >> magic >> picture.width >> picture.height >> max_value) || magic != "P6" ||
+      max_value != 255 || picture.width <= 0 || picture.height <= 0 || picture.width > 10000 ||
+      picture.height > 10000) {
+    return std::nullopt;
+  }
+  in.get();  // the one whitespace byte before the pixels
+  picture.rgb.resize(static_cast<std::size_t>(picture.width) * picture.height * 3);
+  if (!in.read(reinterpret_cast<char*>(picture.rgb.data()), static_cast<std::streamsize>(picture.rgb.size()))) {
+    return std::nullopt;
+  }
+  return picture;
+}
+
+bool write_ppm(const std::string& path, const Picture& picture) {
+  std::ofstream out(path, std::ios::binary);
+  out << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
+  out.write(reinterpret_cast<const char*>(picture.rgb.data()), static_cast<std::streamsize>(picture.rgb.size()));
+  return static_cast<bool>(out);
+}
+
+struct Comparison {
+  long long pixels = 0;
+  long long differing = 0;
+  int left = 0, top = 0, right = -1, bottom = -1;  // box around the differing pixels
+  std::string first_differences;
+  Picture picture;  // the differences, for looking at
+};
+
+Comparison compare(const Picture& ours, const Picture& theirs) {
+  Comparison result;
+  result.picture = ours;
+  result.pixels = static_cast<long long>(ours.width) * ours.height;
+  int listed = 0;
+  for (int y = 0; y < ours.height; ++y) {
+    for (int x = 0; x < ours.width; ++x) {
+      const std::size_t at = (static_cast<std::size_t>(y) * ours.width + x) * 3;
+      unsigned char* shown = &result.picture.rgb[at];
+      if (std::equal(&ours.rgb[at], &ours.rgb[at] + 3, &theirs.rgb[at])) {
+        for (int c = 0; c < 3; ++c) shown[c] = static_cast<unsigned char>(192 + shown[c] / 4);
+        continue;
+      }
+      shown[0] = 255;
+      shown[1] = shown[2] = 0;
+      if (result.differing++ == 0) {
+        result.left = result.right = x;
+        result.top = result.bottom = y;
+      }
+      result.left = std::min(result.left, x);
+      result.right = std::max(result.right, x);
+      result.top = std::min(result.top, y);
+      result.bottom = std::max(result.bottom, y);
+      if (listed++ < 4) {
+        char text[96];
+        std::snprintf(text, sizeof text, " (%d,%d) %02x%02x%02x/%02x%02x%02x", x, y, ours.rgb[at],
+                      ours.rgb[at + 1], ours.rgb[at + 2], theirs.rgb[at], theirs.rgb[at + 1],
+                      theirs.rgb[at + 2]);
+        result.first_differences += text;
+      }
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3 || argc > 4) {
+    std::fprintf(stderr, "usage: %s OURS_DIR WINDOWS_DIR [DIFF_DIR]\n", argv[0]);
+    return 2;
+  }
+  const std::string ours_dir = argv[1];
+  const std::string windows_dir = argv[2];
+  const std::string diff_dir = argc == 4 ? argv[3] : "";
+  std::ifstream list(ours_dir + "/drawing.txt");
+  if (!list) {
+    std::fprintf(stderr, "no %s/drawing.txt\n", ours_dir.c_str());
+    return 1;
+  }
+  int failures = 0;
+  long long all_pixels = 0;
+  long long all_differing = 0;
+  std::string line;
+  while (std::getline(list, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string name, kind, file;
+    fields >> name >> kind >> file;
+    const auto ours = read_ppm(ours_dir + "/" + file);
+    const auto theirs = read_ppm(windows_dir + "/" + file);
+    if (!ours || !theirs || ours->width != theirs->width || ours->height != theirs->height) {
+      std::printf("  %-18s missing or unreadable picture %s\n", name.c_str(), file.c_str());
+      ++failures;
+      continue;
+    }
+    const Comparison result = compare(*ours, *theirs);
+    all_pixels += result.pixels;
+    all_differing += result.differing;
+    const bool exact = kind == "exact";
+    const bool failed = exact && result.differing != 0;
+    if (failed) ++failures;
+    std::printf("  %-18s %-8s %8.4f%% agree", name.c_str(), exact ? "exact" : "measured",
+                100.0 * static_cast<double>(result.pixels - result.differing) / static_cast<double>(result.pixels));
+    if (result.differing != 0) {
+      std::printf(", %lld differ in x %d-%d, y %d-%d; first (ours/windows):%s", result.differing,
+                  result.left, result.right, result.top, result.bottom, result.first_differences.c_str());
+    }
+    std::printf("%s\n", failed ? "  FAILED" : "");
+    if (!diff_dir.empty() && result.differing != 0) {
+      write_ppm(diff_dir + "/diff-" + file, result.picture);
+    }
+  }
+  if (all_pixels > 0) {
+    std::printf("  all sets: %.4f%% of %lld pixels agree\n",
+                100.0 * static_cast<double>(all_pixels - all_differing) / static_cast<double>(all_pixels),
+                all_pixels);
+  }
+  return failures == 0 ? 0 : 1;
+}

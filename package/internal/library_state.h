@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "internal/queued_lines.h"
 #include "zorva.h"
 
 namespace zorva {
@@ -47,6 +48,7 @@ struct LibraryState {
   HGLOBAL log_lines[kLogRingSize] = {};
   int log_first = -1;
   int log_next = 0;
+  QueuedLines queued_lines;  // drawing-call descriptions not yet drawn in the text window
   char* prompt_buffer = nullptr;
 };
 

@@ -38,6 +38,24 @@ void BM_GamePass(benchmark::State& state) {
 }
 BENCHMARK(BM_GamePass)->Unit(benchmark::kMicrosecond);
 
+// The same pass with every drawing call described in the shown text window (some 850 lines a
+// pass, the text window as wide as the screen).
+void BM_GamePassLoggingOn(benchmark::State& state) {
+  shooter::World world;
+  start_game(world);
+  ZORVA_set_logging(1);
+  RECT client{};
+  GetClientRect(zorva::g_state.text_window, &client);
+  for (auto _ : state) {
+    if (world.bullets[0].y == shooter::INACTIVE_Y) world.fire_requested = 1;
+    shooter::game_pass(world);
+    benchmark::DoNotOptimize(world.scroll_counter);
+  }
+  state.counters["text_window_width"] = client.right - client.left;
+  finish_game();
+}
+BENCHMARK(BM_GamePassLoggingOn)->Unit(benchmark::kMicrosecond);
+
 // The redraw alone, without the event call and its copy of the surface to the window.
 void BM_GameRedraw(benchmark::State& state) {
   shooter::World world;

@@ -34,26 +34,45 @@ void store_line(const char* text, std::size_t n) {
   s.log_next = advance(s.log_next);
 }
 
-}  // namespace
-}  // namespace zorva
-
-extern "C" int ZORVA_log(const char* format, ...) {
-  char line[zorva::kLogLineMax + 1];
+// Formats into `line` (kLogLineMax + 1 bytes) and stores the result in the ring; returns the
+// formatting count, at most kLogLineMax.
+int format_and_store(char* line, const char* format, std::va_list args) {
   line[0] = '\0';
   int produced = 0;
-  if (format != nullptr) {
-    std::va_list args;
-    va_start(args, format);
-    produced = std::vsnprintf(line, sizeof line, format, args);
-    va_end(args);
-  }
+  if (format != nullptr) produced = std::vsnprintf(line, kLogLineMax + 1, format, args);
   if (produced < 0) {  // an encoding error leaves the buffer undefined: log an empty line
     line[0] = '\0';
     produced = 0;
   }
   // vsnprintf stops at 1023 characters; a formatted "%c" of 0 can end the text earlier.
-  const std::size_t n = std::strlen(line);
-  zorva::store_line(line, n);
+  store_line(line, std::strlen(line));
+  return produced < kLogLineMax ? produced : kLogLineMax;
+}
+
+}  // namespace
+
+int log_drawing_call(const char* format, ...) {
+  char line[kLogLineMax + 1];
+  std::va_list args;
+  va_start(args, format);
+  const int produced = format_and_store(line, format, args);
+  va_end(args);
+  if (g_state.text_window != nullptr) {
+    std::size_t length = std::strlen(line);
+    if (length >= 1 && line[length - 1] == '\n') --length;  // a newline is never drawn
+    g_state.queued_lines.push(line, length);
+  }
+  return produced;
+}
+
+}  // namespace zorva
+
+extern "C" int ZORVA_log(const char* format, ...) {
+  char line[zorva::kLogLineMax + 1];
+  std::va_list args;
+  va_start(args, format);
+  const int produced = zorva::format_and_store(line, format, args);
+  va_end(args);
   zorva::append_text_line(line);
-  return produced < zorva::kLogLineMax ? produced : zorva::kLogLineMax;
+  return produced;
 }

@@ -2,6 +2,7 @@
 // as an in-memory template at every call.
 #include <cstring>
 
+#include "internal/console.h"
 #include "internal/library_state.h"
 #include "internal/prompt.h"
 
@@ -125,6 +126,7 @@ extern "C" int ZORVA_gets(const char* prompt, char* buffer) {
     ZORVA_log("ZORVA_gets needs a buffer of 256 characters; no text was read.\n");
     return 0;
   }
+  draw_queued_lines();  // the dialog's own message loop shows the windows
   const PromptTemplate dialog_template = build_prompt_template(prompt);
   const INT_PTR result = DialogBoxIndirectParamA(
       g_state.instance, reinterpret_cast<LPCDLGTEMPLATEA>(dialog_template.bytes.data()),

@@ -8,6 +8,7 @@
 #include "drawing/colors.h"
 #include "drawing/corrections.h"
 #include "drawing/draw_record.h"
+#include "internal/console.h"
 #include "internal/library_state.h"
 
 namespace zorva {
@@ -33,7 +34,7 @@ extern "C" {
 
 int ZORVA_draw_pixel_p(int color, Point p) {
   const ColorIndex c = check_color(color);
-  if (describing()) ZORVA_log("%s pixel at (%d,%d)\n", color_names[c], p.x, p.y);
+  if (describing()) log_drawing_call("%s pixel at (%d,%d)\n", color_names[c], p.x, p.y);
   render({DRAW_PIXEL, c, 0, p, {0, 0}, {0, 0}});
   return 1;
 }
@@ -42,7 +43,7 @@ int ZORVA_draw_circle_p(int color, Point centre, int radius) {
   const ColorIndex c = check_color(color);
   radius = correct_radius(radius);
   if (describing()) {
-    ZORVA_log("%s circle at (%d,%d), radius %d\n", color_names[c], centre.x, centre.y, radius);
+    log_drawing_call("%s circle at (%d,%d), radius %d\n", color_names[c], centre.x, centre.y, radius);
   }
   const Point top_left{saturated(std::int64_t{centre.x} - radius),
                        saturated(std::int64_t{centre.y} + radius)};
@@ -56,7 +57,7 @@ int ZORVA_draw_triangle_p(int color, Point p1, Point p2, Point p3, int width) {
   const ColorIndex c = check_color(color);
   width = correct_width(width);
   if (describing()) {
-    ZORVA_log("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", color_names[c], p1.x, p1.y, p2.x,
+    log_drawing_call("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", color_names[c], p1.x, p1.y, p2.x,
               p2.y, p3.x, p3.y);
   }
   render({DRAW_TRIANGLE, c, width, p1, p2, p3});
@@ -69,10 +70,10 @@ int ZORVA_draw_rectangle_p(int color, Point p1, Point p2, int width) {
   width = correct_width(width);
   if (describing()) {
     if (width == 0) {
-      ZORVA_log("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", color_names[c],
+      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", color_names[c],
                 p1.x, p1.y, p2.x, p2.y);
     } else {
-      ZORVA_log("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
+      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
                 color_names[c], p1.x, p1.y, p2.x, p2.y, width);
     }
   }
@@ -86,10 +87,10 @@ int ZORVA_draw_oval_p(int color, Point p1, Point p2, int width) {
   const ColorIndex c = check_color(color);
   if (describing()) {
     if (width == 0) {
-      ZORVA_log("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", color_names[c], p1.x,
+      log_drawing_call("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", color_names[c], p1.x,
                 p1.y, p2.x, p2.y);
     } else {
-      ZORVA_log("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", color_names[c],
+      log_drawing_call("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", color_names[c],
                 p1.x, p1.y, p2.x, p2.y, width);
     }
   }
@@ -101,7 +102,7 @@ int ZORVA_draw_line_p(int color, Point p1, Point p2, int width) {
   width = correct_width(width);
   const ColorIndex c = check_color(color);
   if (describing()) {
-    ZORVA_log("%s line from (%d,%d) to (%d,%d), width %d\n", color_names[c], p1.x, p1.y, p2.x,
+    log_drawing_call("%s line from (%d,%d) to (%d,%d), width %d\n", color_names[c], p1.x, p1.y, p2.x,
               p2.y, width);
   }
   // Width 0 is described as given and drawn one pixel wide.

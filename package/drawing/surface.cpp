@@ -1,10 +1,11 @@
 // The whole-surface operations: copying a changed surface to the window, and clearing it.
 #include "drawing/colors.h"
+#include "internal/console.h"
 #include "internal/library_state.h"
 
 extern "C" int ZORVA_flush(void) {
   using namespace zorva;
-  if (g_state.logging_enabled) ZORVA_log("Flushing the graphics window\n");
+  if (g_state.logging_enabled) log_drawing_call("Flushing the graphics window\n");
   if (g_state.surface_dirty) {
     BitBlt(g_state.window_dc, 0, 0, kSurfaceWidth, kSurfaceHeight, g_state.offscreen_dc, 0, 0,
            SRCCOPY);
@@ -15,7 +16,7 @@ extern "C" int ZORVA_flush(void) {
 
 extern "C" int ZORVA_clear(void) {
   using namespace zorva;
-  if (g_state.logging_enabled) ZORVA_log("Clearing the graphics window\n");
+  if (g_state.logging_enabled) log_drawing_call("Clearing the graphics window\n");
   HDC dc = g_state.offscreen_dc;
   // The surface keeps its default one-pixel black pen, which outlines the white box: the
   // cleared surface is white inside a black border on its four edges.

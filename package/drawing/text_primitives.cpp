@@ -7,6 +7,7 @@
 #include "drawing/colors.h"
 #include "drawing/corrections.h"
 #include "drawing/draw_record.h"
+#include "internal/console.h"
 #include "internal/library_state.h"
 
 namespace zorva {
@@ -53,7 +54,7 @@ int ZORVA_draw_text_p(int color, Point p, int ptsize, const char* text) {
   ptsize = correct_point_size(ptsize);
   const ColorIndex c = check_color(color);
   if (g_state.logging_enabled) {
-    ZORVA_log("%s text at (%d,%d), \"%s\"\n", color_names[c], p.x, p.y, text);
+    log_drawing_call("%s text at (%d,%d), \"%s\"\n", color_names[c], p.x, p.y, text);
   }
   HGLOBAL block = copy_to_block(text);
   if (block == nullptr) return 1;  // no memory for the copy: the drawing is skipped

@@ -2,6 +2,7 @@
 // event during playback, then the arming of a periodic event that the next tick completes.
 #include <climits>
 
+#include "internal/console.h"
 #include "internal/event_loop.h"
 #include "internal/library_state.h"
 #include "internal/script.h"
@@ -31,6 +32,7 @@ void record_event() {
 
 MessageTurn pump_one_message() {
   LibraryState& s = g_state;
+  draw_queued_lines();  // before the turn shows the windows
   MSG message{};
   const bool removed = PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0;
   if (removed && message.message == WM_QUIT) {

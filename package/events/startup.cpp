@@ -67,6 +67,7 @@ extern "C" int ZORVA_start(HINSTANCE instance, HINSTANCE previous_instance, LPST
 
 extern "C" int ZORVA_finish(void) {
   using namespace zorva;
+  draw_queued_lines();
   ReleaseDC(g_state.draw_window, g_state.window_dc);
   g_state.window_dc = nullptr;
   close_script_file();

@@ -2,6 +2,7 @@
 // by the first played event, and closed only by the Record/Playback commands and finish.
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -53,6 +54,41 @@ bool open_for_reading() {
   return false;
 }
 
+// A recording whose lines cannot reach the disk is reported once, with the reason, and
+// stopped, so the user neither loses lines unawares nor gets a message per event.
+void fail_recording(const char* reason) {
+  LibraryState& s = g_state;
+  ZORVA_log("Cannot write script file %s: %s; recording stopped\n", kScriptFileName, reason);
+  s.recording = 0;
+  s.periodic_count = 0;
+  CheckMenuItem(s.run_menu, kCommandRecord, MF_UNCHECKED);
+  close_script_file();
+  s.script_write_failed = true;
+}
+
+// The recording's file is gone from its name once it has no link left, or once the name
+// leads to another file.
+bool removed_from_its_name(std::FILE* file) {
+  struct stat open_file {};
+  struct stat named {};
+  if (fstat(fileno(file), &open_file) != 0) return false;
+  if (open_file.st_nlink == 0) return true;
+  if (stat(kScriptFileName, &named) != 0) return errno == ENOENT;
+  return named.st_dev != open_file.st_dev || named.st_ino != open_file.st_ino;
+}
+
+// Every line is pushed to the file at once: a full disk or a removed file shows at the line
+// that meets it, and what was recorded before it is on disk whatever happens later.
+void check_recorded_line(std::FILE* file) {
+  errno = 0;
+  if (std::fflush(file) != 0 || std::ferror(file)) {
+    const int error = errno;
+    fail_recording(error != 0 ? std::strerror(error) : "write error");
+  } else if (removed_from_its_name(file)) {
+    fail_recording("the file was removed or replaced during the recording");
+  }
+}
+
 // Reads the next line that is not just a line end. Returns false at end of file.
 bool read_event_line(std::FILE* file, char (&line)[kLineBufferSize]) {
   do {
@@ -64,12 +100,18 @@ bool read_event_line(std::FILE* file, char (&line)[kLineBufferSize]) {
 }  // namespace
 
 void script_write_event(int kind, int x, int y, char key) {
+  LibraryState& s = g_state;
   if (kind < ZORVA_MOUSE || kind > ZORVA_PERIODIC) {
     // A quit writes no line of its own; the pending run was written by the caller.
     return;
   }
+  if (s.script_write_failed) {
+    // The failed recording was stopped; only a recording started since then writes again.
+    if (s.recording == 0) return;
+    s.script_write_failed = false;
+  }
   if (!open_for_writing()) return;
-  std::FILE* file = g_state.script_file;
+  std::FILE* file = s.script_file;
   switch (kind) {
     case ZORVA_MOUSE:
       std::fprintf(file, "ZORVA_MOUSE(%d, %d);\n", x, y);
@@ -78,9 +120,10 @@ void script_write_event(int kind, int x, int y, char key) {
       std::fprintf(file, "ZORVA_KBD(%d);\n", static_cast<int>(static_cast<signed char>(key)));
       break;
     case ZORVA_PERIODIC:
-      std::fprintf(file, "ZORVA_PERIODIC(%d);\n", g_state.periodic_count);
+      std::fprintf(file, "ZORVA_PERIODIC(%d);\n", s.periodic_count);
       break;
   }
+  check_recorded_line(file);
 }
 
 int script_read_event() {
@@ -92,7 +135,18 @@ int script_read_event() {
     return 1;
   }
   char line[kLineBufferSize];
-  if (!read_event_line(s.script_file, line)) {
+  errno = 0;
+  const bool got_line = read_event_line(s.script_file, line);
+  if (std::ferror(s.script_file)) {
+    // A file that cannot be read is said so, not taken for an unrecognised line.
+    const int error = errno;
+    ZORVA_log("Cannot read script file %s: %s\n", kScriptFileName,
+              error != 0 ? std::strerror(error) : "read error");
+    std::clearerr(s.script_file);
+    stop_playback();
+    return 0;
+  }
+  if (!got_line) {
     ZORVA_log("EOF encountered in script file %s\n", kScriptFileName);
     stop_playback();
     return 0;

@@ -5,12 +5,25 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cwchar>
 
 #include "platform/core/pixmap.h"
 #include "platform/gdi/device_context.h"
 
 namespace zorva::platform::raster {
+
+// Sets `count` pixels. The C library's wide-character fill stores 32-bit values with the
+// widest moves the processor has, several times faster than a plain loop over long spans.
+inline void fill_pixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
+  static_assert(sizeof(wchar_t) == sizeof(std::uint32_t));
+  if (count < 8) {
+    std::fill(first, first + count, pixel);
+    return;
+  }
+  std::wmemset(reinterpret_cast<wchar_t*>(first), static_cast<wchar_t>(pixel), count);
+}
 
 struct RasterTarget {
   Pixmap* pixmap = nullptr;
@@ -28,7 +41,7 @@ struct RasterTarget {
     x1 = std::min(x1, right);
     if (x0 >= x1) return;
     std::uint32_t* row = pixmap->row(static_cast<int>(y + origin_y)) + origin_x;
-    std::fill(row + x0, row + x1, pixel);
+    fill_pixels(row + x0, static_cast<std::size_t>(x1 - x0), pixel);
   }
 
   // Paints device box [x0, x1) x [y0, y1).

@@ -74,6 +74,10 @@ bool removed_from_its_name(std::FILE* file) {
   if (fstat(fileno(file), &open_file) != 0) return false;
   if (open_file.st_nlink == 0) return true;
   if (stat(kScriptFileName, &named) != 0) return errno == ENOENT;
+  // Where files have no serial number (Windows: st_ino is always 0, and st_dev differs between
+  // stat and fstat) a replaced file cannot be told apart; there an open file can be neither
+  // removed nor renamed anyway.
+  if (open_file.st_ino == 0) return false;
   return named.st_dev != open_file.st_dev || named.st_ino != open_file.st_ino;
 }
 

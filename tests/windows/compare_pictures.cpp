@@ -1,9 +1,9 @@
 // Compares the pictures that the drawing program wrote on this platform and on Windows.
-//   windiff_compare_pictures OURS_DIR WINDOWS_DIR [DIFF_DIR]
-// Reads OURS_DIR/drawing.txt (one "name exact|measured file" line per set), reports for each
-// set the share of pixels that agree and where they differ, and optionally writes a picture of
-// the differences per set (agreeing pixels faded, differing ones red). Exit status 1 when a
-// set marked exact differs or a picture is missing or malformed.
+//   windiff_compare_pictures OURS_DIR WINDOWS_DIR DIFF_DIR LIST...
+// Reads each LIST in OURS_DIR (one "name exact|measured file" line per picture, "#" lines
+// ignored), reports for each picture the share of pixels that agree and where they differ, and
+// writes a picture of the differences into DIFF_DIR (agreeing pixels faded, differing ones
+// red). Exit status 1 when a picture marked exact differs or a picture is missing or malformed.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -91,23 +91,26 @@ Comparison compare(const Picture& ours, const Picture& theirs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3 || argc > 4) {
-    std::fprintf(stderr, "usage: %s OURS_DIR WINDOWS_DIR [DIFF_DIR]\n", argv[0]);
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: %s OURS_DIR WINDOWS_DIR DIFF_DIR LIST...\n", argv[0]);
     return 2;
   }
   const std::string ours_dir = argv[1];
   const std::string windows_dir = argv[2];
-  const std::string diff_dir = argc == 4 ? argv[3] : "";
-  std::ifstream list(ours_dir + "/drawing.txt");
-  if (!list) {
-    std::fprintf(stderr, "no %s/drawing.txt\n", ours_dir.c_str());
-    return 1;
-  }
+  const std::string diff_dir = argv[3];
   int failures = 0;
   long long all_pixels = 0;
   long long all_differing = 0;
-  std::string line;
-  while (std::getline(list, line)) {
+  std::vector<std::string> lines;
+  for (int i = 4; i < argc; ++i) {
+    std::ifstream list(ours_dir + "/" + argv[i]);
+    if (!list) {
+      std::printf("  no list %s/%s\n", ours_dir.c_str(), argv[i]);
+      ++failures;
+    }
+    for (std::string line; std::getline(list, line);) lines.push_back(line);
+  }
+  for (const std::string& line : lines) {
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
     std::string name, kind, file;
@@ -115,7 +118,7 @@ int main(int argc, char** argv) {
     const auto ours = read_ppm(ours_dir + "/" + file);
     const auto theirs = read_ppm(windows_dir + "/" + file);
     if (!ours || !theirs || ours->width != theirs->width || ours->height != theirs->height) {
-      std::printf("  %-18s missing or unreadable picture %s\n", name.c_str(), file.c_str());
+      std::printf("  %-19s missing or unreadable picture %s\n", name.c_str(), file.c_str());
       ++failures;
       continue;
     }
@@ -125,19 +128,19 @@ int main(int argc, char** argv) {
     const bool exact = kind == "exact";
     const bool failed = exact && result.differing != 0;
     if (failed) ++failures;
-    std::printf("  %-18s %-8s %8.4f%% agree", name.c_str(), exact ? "exact" : "measured",
+    std::printf("  %-19s %-8s %8.4f%% agree", name.c_str(), exact ? "exact" : "measured",
                 100.0 * static_cast<double>(result.pixels - result.differing) / static_cast<double>(result.pixels));
     if (result.differing != 0) {
       std::printf(", %lld differ in x %d-%d, y %d-%d; first (ours/windows):%s", result.differing,
                   result.left, result.right, result.top, result.bottom, result.first_differences.c_str());
     }
     std::printf("%s\n", failed ? "  FAILED" : "");
-    if (!diff_dir.empty() && result.differing != 0) {
+    if (result.differing != 0) {
       write_ppm(diff_dir + "/diff-" + file, result.picture);
     }
   }
   if (all_pixels > 0) {
-    std::printf("  all sets: %.4f%% of %lld pixels agree\n",
+    std::printf("  all pictures: %.4f%% of %lld pixels agree\n",
                 100.0 * static_cast<double>(all_pixels - all_differing) / static_cast<double>(all_pixels),
                 all_pixels);
   }

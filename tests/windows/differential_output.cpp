@@ -27,6 +27,11 @@ bool write_surface_ppm(const char* path) {
   return std::fclose(file) == 0 && written;
 }
 
+void fix_origin() {
+  zorva::g_state.origin_x = zorva::kSurfaceWidth / 2;
+  zorva::g_state.origin_y = zorva::kSurfaceHeight / 2;
+}
+
 std::FILE* open_output(const char* path) {
   std::FILE* file = std::fopen(path, "w");
   if (file == nullptr) {

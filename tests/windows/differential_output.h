@@ -12,6 +12,10 @@ bool write_surface_ppm(const char* path);
 // Opens a text output file; stops the program with a message when that is impossible.
 std::FILE* open_output(const char* path);
 
+// Puts the logical origin at the surface's centre, so that pictures do not depend on how big
+// the system makes the window's frame and menu bar (which decide the natural origin).
+void fix_origin();
+
 // The drawing window's client rectangle and the package's logical origin, as one line.
 void write_geometry(std::FILE* out);
 

@@ -9,11 +9,6 @@
 
 namespace {
 
-// The logical origin every set is drawn under: the surface's centre, so the pictures do not
-// depend on how big the system makes the window's frame and menu bar.
-constexpr int kOriginX = 300;
-constexpr int kOriginY = 270;
-
 void draw_pixels() {
   for (int i = 0; i < 24 * 24; ++i) {
     ZORVA_draw_pixel(i % COLOR_COUNT, -290 + (i % 24) * 7 + i / 24, 250 - (i / 24) * 9);
@@ -181,8 +176,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR comman
   std::FILE* list = windiff::open_output("drawing.txt");
   std::fprintf(list, "# ");
   windiff::write_geometry(list);
-  zorva::g_state.origin_x = kOriginX;
-  zorva::g_state.origin_y = kOriginY;
+  windiff::fix_origin();
   int failures = 0;
   for (const DrawingSet& set : kSets) {
     ZORVA_clear();

@@ -3,6 +3,7 @@
 // sets the two times side by side. Without the reference renderer's folder it reports why.
 #include <benchmark/benchmark.h>
 
+#include "frame_clock.h"
 #include "oracle_commands.h"
 
 namespace {
@@ -25,10 +26,14 @@ void BM_OracleFrame(benchmark::State& state) {
   Rectangle(dc, 0, 0, 601, 540);
   SelectObject(dc, previous_brush);
   DeleteObject(white);
+  bench_support::FrameClock clock;
   for (auto _ : state) {
+    clock.begin();
     for (const bench_support::Command& c : *commands) bench_support::draw(dc, c);
     benchmark::DoNotOptimize(GetPixel(dc, 300, 270));
+    clock.end();
   }
+  clock.report(state);
   state.counters["commands"] = static_cast<double>(commands->size());
   SelectObject(dc, previous_bitmap);
   DeleteObject(bitmap);

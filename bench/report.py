@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Prints the benchmark report of `make bench`: every figure of the performance table with
+its target beside it and PASS or FAIL, from the files run-bench.sh collected in one folder:
+  game_pass.json, oracle_frame.json, script_playback.json  (Google Benchmark JSON)
+  oracle.txt    the reference renderer's microseconds per frame, one a line (absent: not run)
+  cpu.txt       "running PERCENT" and "halted PERCENT" lines (absent: not measured)
+  latency.txt   "PASS" or "FAIL" from the headless key-latency test
+  notes.txt     lines explaining what was skipped
+"""
+import json
+import os
+import statistics
+import sys
+
+folder = sys.argv[1]
+
+
+def read_json(name):
+    try:
+        with open(os.path.join(folder, name)) as f:
+            return json.load(f)
+    except (OSError, ValueError):
+        return None
+
+
+def bench(data, name):
+    """The runs of one benchmark (its repetitions), errors left out."""
+    if not data:
+        return []
+    return [b for b in data.get("benchmarks", [])
+            if b.get("run_name", b.get("name")).split("/")[0] == name
+            and b.get("run_type", "iteration") == "iteration" and not b.get("error_occurred")]
+
+
+def counter(runs, key, pick=min):
+    values = [r[key] for r in runs if key in r]
+    return pick(values) if values else None
+
+
+def median_of(runs, key):
+    return counter(runs, key, statistics.median)
+
+
+def read_lines(name):
+    try:
+        with open(os.path.join(folder, name)) as f:
+            return [line.strip() for line in f if line.strip()]
+    except OSError:
+        return None
+
+
+rows = []  # (figure, measured, target, verdict)
+
+
+def verdict(ok):
+    return "n/a" if ok is None else ("PASS" if ok else "FAIL")
+
+
+game = read_json("game_pass.json")
+frame = read_json("oracle_frame.json")
+playback = read_json("script_playback.json")
+
+oracle_times = read_lines("oracle.txt")
+oracle_times = [float(t) for t in oracle_times or [] if t.replace(".", "", 1).isdigit()]
+oracle_median = statistics.median(oracle_times) if oracle_times else None
+oracle_min = min(oracle_times) if oracle_times else None
+
+pass_runs = bench(game, "BM_GamePass")
+pass_median = median_of(pass_runs, "median_us")
+pass_min = counter(pass_runs, "min_us")
+copy_median = median_of(bench(game, "BM_SurfaceCopy"), "median_us")
+frame_runs = bench(frame, "BM_OracleFrame")
+frame_median = median_of(frame_runs, "median_us")
+frame_min = counter(frame_runs, "min_us")
+
+
+def ratio_row(figure, ours_median, ours_min, target):
+    if ours_median is None:
+        rows.append((figure, "not measured", f">= {target}x faster than the reference", "FAIL"))
+        return
+    if oracle_median is None:
+        rows.append((figure, f"{ours_median:.0f} us per frame (no reference to compare)",
+                     f">= {target}x faster than the reference", "n/a"))
+        return
+    ratio = oracle_median / ours_median
+    best = f"; best {ours_min:.0f} vs {oracle_min:.0f} us = {oracle_min / ours_min:.1f}x" if ours_min else ""
+    rows.append((figure, f"{ours_median:.0f} us vs {oracle_median:.0f} us = {ratio:.1f}x{best}",
+                 f">= {target}x faster than the reference", verdict(ratio >= target)))
+
+
+ratio_row("Full game pass, headless (median per pass)", pass_median, pass_min, 5)
+if copy_median is not None:
+    rows.append(("  of which the copy of the surface to the window", f"{copy_median:.0f} us", "", ""))
+ratio_row("Reference frame.txt drawn by our GDI", frame_median, frame_min, 6)
+
+logging_median = median_of(bench(game, "BM_GamePassLoggingOn"), "median_us")
+if logging_median is None:
+    rows.append(("Game pass, logging on, 1280-px text window shown", "not measured", "< 10 ms", "FAIL"))
+else:
+    rows.append(("Game pass, logging on, 1280-px text window shown", f"{logging_median / 1000:.2f} ms",
+                 "< 10 ms", verdict(logging_median < 10000)))
+
+cpu = {}
+for line in read_lines("cpu.txt") or []:
+    parts = line.split()
+    if len(parts) == 2:
+        cpu[parts[0]] = float(parts[1])
+for key, figure, limit in (("halted", "CPU, animation halted, no input (10 s, SDL2 under Xvfb)", 0.5),
+                           ("running", "CPU, game running at 10 ticks/s (10 s, SDL2 under Xvfb)", 3.0)):
+    if key in cpu:
+        rows.append((figure, f"{cpu[key]:.2f}% of a core", f"< {limit}%", verdict(cpu[key] < limit)))
+    else:
+        rows.append((figure, "not measured", f"< {limit}%", "n/a"))
+
+play_runs = bench(playback, "BM_ScriptPlayback")
+per_cpu = counter(play_runs, "passes_per_cpu_s", max)
+per_wall = counter(play_runs, "passes_per_s", max)
+if per_cpu is None:
+    rows.append(("Playback of a 10,000-tick script, headless", "not measured", ">= 3000 passes/s", "FAIL"))
+else:
+    rows.append(("Playback of a 10,000-tick script, headless",
+                 f"{per_cpu:.0f} passes per CPU second ({per_wall:.0f} per wall second)",
+                 ">= 3000 passes/s", verdict(per_cpu >= 3000)))
+
+latency = read_lines("latency.txt")
+rows.append(("Key press to ZORVA_next_event (headless test)",
+             "one message turn, no timer wait" if latency == ["PASS"] else "the latency test failed",
+             "one message turn, no timer wait", verdict(latency == ["PASS"])))
+
+widths = [max(len(r[i]) for r in rows + [("Figure", "Measured", "Target", "Result")]) for i in range(4)]
+header = ("Figure", "Measured", "Target", "Result")
+print()
+print("  ".join(h.ljust(w) for h, w in zip(header, widths)))
+print("  ".join("-" * w for w in widths))
+for r in rows:
+    print("  ".join(c.ljust(w) for c, w in zip(r, widths)).rstrip())
+for note in read_lines("notes.txt") or []:
+    print("note: " + note)
+failed = sum(1 for r in rows if r[3] == "FAIL")
+print(f"\n{sum(1 for r in rows if r[3] == 'PASS')} passed, {failed} failed")

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/backend/display_loss.h"
 #include "platform/backend/sdl_keys.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/input.h"
@@ -65,6 +66,7 @@ SdlBackend::SdlBackend(std::string& error) {
     // Named explicitly: left to itself SDL may fall back to a driver that shows nothing.
     SDL_SetHint(SDL_HINT_VIDEODRIVER, driver.c_str());
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
+      if (driver == "x11") end_program_when_x_display_is_lost();
       SDL_StartTextInput();
       ready_ = true;
       return;

@@ -1,0 +1,40 @@
+// Xlib calls its I/O error handler when the connection to the X server breaks, and the
+// handler must not return. Ours says which display was lost and ends the process at once:
+// the usual exit path would run destructors that talk to the dead connection again.
+#include "platform/backend/display_loss.h"
+
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zorva::platform {
+namespace {
+
+[[noreturn]] void end_after_display_loss(const char* display_name) {
+  std::fprintf(stderr, "zorva: lost the connection to the display DISPLAY=\"%s\"; the program ends\n",
+               display_name != nullptr ? display_name : "");
+  std::fflush(nullptr);  // the script file's lines and any other buffered output
+  _exit(kDisplayLostExitStatus);
+}
+
+int on_x_connection_lost(Display* display) {
+  end_after_display_loss(display != nullptr ? DisplayString(display) : std::getenv("DISPLAY"));
+}
+
+}  // namespace
+
+void end_program_when_x_display_is_lost() {
+  // SDL loads the X library itself; take the handler setter from that very copy.
+  void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+  if (xlib == nullptr) return;
+  using SetHandler = XIOErrorHandler (*)(XIOErrorHandler);
+  if (auto set_handler = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetIOErrorHandler"))) {
+    set_handler(on_x_connection_lost);
+  }
+  dlclose(xlib);  // only drops the reference taken here; SDL keeps the library loaded
+}
+
+}  // namespace zorva::platform

@@ -66,19 +66,12 @@ void fail_recording(const char* reason) {
   s.script_write_failed = true;
 }
 
-// The recording's file is gone from its name once it has no link left, or once the name
-// leads to another file.
-bool removed_from_its_name(std::FILE* file) {
-  struct stat open_file {};
-  struct stat named {};
-  if (fstat(fileno(file), &open_file) != 0) return false;
-  if (open_file.st_nlink == 0) return true;
-  if (stat(kScriptFileName, &named) != 0) return errno == ENOENT;
-  // Where files have no serial number (Windows: st_ino is always 0, and st_dev differs between
-  // stat and fstat) a replaced file cannot be told apart; there an open file can be neither
-  // removed nor renamed anyway.
-  if (open_file.st_ino == 0) return false;
-  return named.st_dev != open_file.st_dev || named.st_ino != open_file.st_ino;
+// A file with no name left (removed, or another file put in its place) takes lines that no
+// one will ever read. One merely renamed still keeps them, so the recording goes on there.
+// (Where an open file cannot be removed, as on Windows, this never happens.)
+bool removed_from_disk(std::FILE* file) {
+  struct stat status {};
+  return fstat(fileno(file), &status) == 0 && status.st_nlink == 0;
 }
 
 // Every line is pushed to the file at once: a full disk or a removed file shows at the line
@@ -88,16 +81,21 @@ void check_recorded_line(std::FILE* file) {
   if (std::fflush(file) != 0 || std::ferror(file)) {
     const int error = errno;
     fail_recording(error != 0 ? std::strerror(error) : "write error");
-  } else if (removed_from_its_name(file)) {
-    fail_recording("the file was removed or replaced during the recording");
+  } else if (removed_from_disk(file)) {
+    fail_recording("the file was removed during the recording");
   }
+}
+
+// A line end alone, also as a script written on Windows stores it (carriage return first).
+bool is_blank_line(const char* line) {
+  return line[0] == '\n' || (line[0] == '\r' && line[1] == '\n');
 }
 
 // Reads the next line that is not just a line end. Returns false at end of file.
 bool read_event_line(std::FILE* file, char (&line)[kLineBufferSize]) {
   do {
     if (std::fgets(line, kLineBufferSize, file) == nullptr) line[0] = '\0';
-  } while (!std::feof(file) && !std::ferror(file) && line[0] == '\n');
+  } while (!std::feof(file) && !std::ferror(file) && is_blank_line(line));
   return !std::feof(file);
 }
 

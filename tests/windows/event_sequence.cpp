@@ -166,6 +166,22 @@ void run_sequence() {
   post_char('g');
   next("end of the script, g typed");
 
+  // A script as Windows stores it, carriage returns included, blank line and all.
+  close_script_by_commands();
+  post_char('h');
+  next("script closed, h typed");
+  script = std::fopen(zorva::kScriptFileName, "wb");
+  if (script != nullptr) {
+    std::fputs("ZORVA_KBD(97);\r\n\r\nZORVA_MOUSE(-3, 4);\r\nZORVA_PERIODIC(1);\r\n", script);
+    std::fclose(script);
+  }
+  post_command(zorva::kCommandPlayback);
+  next("Windows script 1");
+  next("Windows script 2");
+  next("Windows script 3");
+  post_char('i');
+  next("end of the Windows script, i typed");
+
   ZORVA_set_animation(ANIMATION_STEP);
   next("single step");
   post_char('s');

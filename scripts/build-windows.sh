@@ -10,5 +10,6 @@ if ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
   exit 1
 fi
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+bash tests/windows/check-win32-header.sh
 cmake --build "$build" -j "${JOBS:-$(nproc)}"
 echo "build-windows: programs in $build/: $(cd "$build" && ls -- *.exe | tr '\n' ' ')"

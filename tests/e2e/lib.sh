@@ -181,12 +181,21 @@ e2e_expect_exit() {
   [ "$took" -le 1000 ] || e2e_log "note: the exit took longer than a second"
 }
 
+# e2e_x COMMAND...: runs an X client that must not hang the test: after 5 seconds it is
+# stopped and the test fails, naming the command.
+e2e_x() {
+  local status=0
+  timeout 5 "$@" || status=$?
+  [ "$status" -ne 124 ] || e2e_fail "no answer within 5s from: $*"
+  return "$status"
+}
+
 # Input. Focus goes to a window through the window manager when one runs, else directly.
 e2e_focus() {
   if [ -n "$E2E_WM_PID" ]; then
-    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
+    e2e_x xdotool windowactivate --sync "$1" >/dev/null 2>&1 || e2e_x xdotool windowfocus --sync "$1"
   else
-    xdotool windowfocus --sync "$1"
+    e2e_x xdotool windowfocus --sync "$1"
   fi
 }
 
@@ -195,12 +204,12 @@ e2e_focus() {
 e2e_keys() {
   local window=$1; shift
   e2e_focus "$window"
-  xdotool key --delay 30 "$@"
+  e2e_x xdotool key --delay 30 "$@"
 }
 
 # e2e_click WINDOW X Y: a left click at window pixel (X, Y).
 e2e_click() {
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+  e2e_x xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
 # e2e_click_logical WINDOW X Y: a left click at the logical point (X, Y) of a drawing window.
@@ -211,7 +220,7 @@ e2e_click_logical() {
 # Screenshots. e2e_shot WINDOW STEP: saves <shots>/<STEP>.png and prints its path.
 e2e_shot() {
   local file=$E2E_SHOTS/$2.png
-  import -window "$1" "$file"
+  e2e_x import -window "$1" "$file" 2>>"$E2E_SHOTS/import-errors.log"
   echo "$file"
 }
 
@@ -282,4 +291,32 @@ e2e_ship_x() {
 # e2e_bullet_pixels IMAGE: pure green pixels (the bullets' core line) above the ship's base.
 e2e_bullet_pixels() {
   e2e_count_color "$1" "601x$(( E2E_ORIGIN_Y + 220 ))+0+0" "#00FF00"
+}
+
+# The text window: black lines on white, the newest at the bottom. e2e_text_lines IMAGE
+# prints one "top bottom left right" line (window pixels, inclusive) for each run of rows
+# holding ink in the bottom 120 rows and first 800 columns, top to bottom.
+e2e_text_lines() {
+  local height first
+  height=$(identify -format '%h' "$1")
+  first=$(( height > 120 ? height - 120 : 0 ))
+  convert "$1" -alpha off -crop "800x120+0+$first" +repage -depth 8 txt:- |
+    awk -F'[,: ]+' -v first="$first" '
+      NR > 1 && !index($0, "#FFFFFF") {
+        x = $1 + 0; y = $2 + first
+        if (!(y in left) || x < left[y]) left[y] = x
+        if (!(y in right) || x > right[y]) right[y] = x
+      }
+      END {
+        open = 0
+        for (y = first; y <= first + 120; y++) {
+          if (y in left) {
+            if (!open) { open = 1; top = y; l = left[y]; r = right[y] }
+            if (left[y] < l) l = left[y]
+            if (right[y] > r) r = right[y]
+            bottom = y
+          } else if (open) { print top, bottom, l, r; open = 0 }
+        }
+        if (open) print top, bottom, l, r
+      }'
 }

@@ -5,6 +5,7 @@
 // events does not depend on how fast the program runs; only the ticks come from the timer.
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "differential_output.h"
 #include "internal/library_state.h"
@@ -36,7 +37,11 @@ void next(const char* what) {
 
 void post_command(WPARAM command) { PostMessageA(g_window, WM_COMMAND, command, 0); }
 
-void post_char(char c) { PostMessageA(g_window, WM_CHAR, static_cast<unsigned char>(c), 1); }
+void post_char_to(HWND window, char c) {
+  PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void post_char(char c) { post_char_to(g_window, c); }
 
 // A left-button press and release at a logical position, placed in the client area by the
 // client rectangle's centre, so the same logical position comes back on every system.
@@ -55,12 +60,36 @@ void post_key(WPARAM vk, int scan_code, bool down) {
   PostMessageA(g_window, down ? WM_KEYDOWN : WM_KEYUP, vk, 1 | (scan_code << 16) | up_bits);
 }
 
+// A key pressed and released over one window.
+void post_key_to(HWND window, WPARAM vk, int scan_code) {
+  PostMessageA(window, WM_KEYDOWN, vk, 1 | (scan_code << 16));
+  PostMessageA(window, WM_KEYUP, vk, 1 | (scan_code << 16) | static_cast<LPARAM>(0xC0000000u));
+}
+
 // Ctrl held around a letter key.
 void post_ctrl_chord(char letter, int scan_code) {
   post_key(VK_CONTROL, 0x1D, true);
   post_key(static_cast<WPARAM>(letter), scan_code, true);
   post_key(static_cast<WPARAM>(letter), scan_code, false);
   post_key(VK_CONTROL, 0x1D, false);
+}
+
+// Types a reply into the prompt dialog once its modal loop runs: a timer fires inside that
+// loop, and the typing goes to the field that has the focus, then Return presses "Okay".
+constexpr UINT_PTR kTypingTimerId = 77;
+
+void CALLBACK type_reply(HWND window, UINT, UINT_PTR id, DWORD) {
+  KillTimer(window, id);
+  HWND field = GetFocus();
+  for (const char c : std::string_view("Hi there!\b")) post_char_to(field, c);  // "\b" takes "!" back
+  post_key_to(field, VK_RETURN, 0x1C);
+}
+
+void ask_in_prompt() {
+  SetTimer(g_window, kTypingTimerId, 10, type_reply);
+  char reply[256] = "unchanged";
+  const int result = ZORVA_gets("Your name?", reply);
+  std::fprintf(g_out, "prompt -> result %d reply \"%s\"\n", result, reply);
 }
 
 // Closes the script file by starting and stopping a recording with nothing in between.
@@ -196,6 +225,10 @@ void run_sequence() {
   next("Ctrl+F");
   post_char('n');
   next("after Ctrl+F, n");
+
+  ask_in_prompt();
+  post_char('p');
+  next("after the prompt, p");
 
   // The quit message comes after everything posted, even what is posted after it.
   post_command(zorva::kCommandQuit);

@@ -24,14 +24,17 @@ using testing_support::HeadlessTest;
 #endif
 #endif
 
-// The sanitizers make every pass about ten times dearer: fewer passes there.
+// A sanitized debug build spends about 25 times as long on a pass (8.6 ms against 0.34 ms
+// here): it takes fewer passes, enough to look for memory faults over a long game.
 #ifdef ZORVA_SOAK_SANITIZED
-constexpr int kPasses = 10000;
+constexpr int kPasses = 3000;
+constexpr int kWarmUpPasses = 500;
+constexpr int kCheckEvery = 1000;
 #else
 constexpr int kPasses = 100000;
-#endif
 constexpr int kWarmUpPasses = 1000;
 constexpr int kCheckEvery = 5000;
+#endif
 
 struct Resources {
   std::size_t windows, dcs, gdi_objects, memory_blocks, timers;

@@ -66,6 +66,10 @@ e2e_cleanup() {
   else
     printf '[%s] FAILED after %d ms; screenshots and program output in %s\n' \
       "$E2E_NAME" "$took" "$E2E_SHOTS" >&2
+    if [ -s "$E2E_SHOTS/program.log" ]; then
+      printf '[%s] the program said:\n' "$E2E_NAME" >&2
+      tail -n 8 "$E2E_SHOTS/program.log" | sed 's/^/    /' >&2
+    fi
   fi
   exit "$status"
 }
@@ -210,6 +214,20 @@ e2e_keys() {
 # e2e_click WINDOW X Y: a left click at window pixel (X, Y).
 e2e_click() {
   e2e_x xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# e2e_click_close_box WINDOW: clicks the close button that the window manager draws at the
+# right end of the window's title bar.
+e2e_click_close_box() {
+  local x y width left right top bottom
+  read -r x y width < <(xwininfo -id "$1" | awk '
+    /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF }
+    END { print x, y, w }')
+  read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | awk -F' = ' '{ gsub(",", ""); print $2 }')
+  [ -n "$top" ] || e2e_fail "the window manager gives the window no frame"
+  # openbox's close button: the rightmost, 12 pixels square, its centre 11 pixels in from
+  # the frame's right edge and 10 down from its top.
+  e2e_x xdotool mousemove $(( x + width + right - 11 )) $(( y - top + 10 )) click 1
 }
 
 # e2e_click_logical WINDOW X Y: a left click at the logical point (X, Y) of a drawing window.

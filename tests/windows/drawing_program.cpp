@@ -116,10 +116,31 @@ void draw_circles_and_ovals() {
   ZORVA_draw_circle(BLUE, -150, 0, 60);
   ZORVA_draw_oval(RED, -60, 60, 120, -20, 1);
   ZORVA_draw_oval(GREEN, -40, 40, 100, 0, 0);
-  ZORVA_draw_oval(ORANGE, 150, 60, 153, -60, 0);
   ZORVA_draw_oval(ORANGE, 170, 60, 290, 57, 1);
   ZORVA_draw_circle(PURPLE, 300, -269, 80);
   ZORVA_draw_oval(NAVY_BLUE, -1000000, -100, 1000000, -200, 1);
+}
+
+// Ellipses three or four pixels across and much taller: Wine's ellipses of this shape stop
+// short of their box's ends.
+void draw_narrow_ellipses() {
+  ZORVA_draw_oval(ORANGE, 150, 60, 153, -60, 0);
+  ZORVA_draw_oval(BLUE, 100, 60, 102, 20, 1);
+  ZORVA_draw_oval(GREEN, 50, 60, 53, 10, 1);
+  ZORVA_draw_oval(RED, -100, 60, -50, 57, 0);
+}
+
+// Outlined and filled ellipses of every width from 5 to 24 pixels in eight heights.
+void draw_ellipse_sizes() {
+  const int heights[] = {5, 6, 7, 9, 11, 14, 18, 23};
+  for (int row = 0; row < 16; ++row) {
+    const int h = heights[row / 2];
+    const int top = 265 - row * 33;
+    for (int w = 5; w <= 24; ++w) {
+      const int left = -298 + (w - 5) * 30;
+      ZORVA_draw_oval((w + row) % 22 + 2, left, top, left + w - 1, top - h + 1, row % 2 == 0 ? 1 : 0);
+    }
+  }
 }
 
 void draw_wide_pens() {
@@ -161,9 +182,11 @@ const DrawingSet kSets[] = {
     {"rectangles", true, draw_rectangles},
     {"lines", true, draw_lines},
     {"one-pixel-boxes", false, draw_degenerate_boxes},
-    {"triangles", false, draw_triangles},
-    {"circles-and-ovals", false, draw_circles_and_ovals},
-    {"wide-pens", false, draw_wide_pens},
+    {"triangles", true, draw_triangles},
+    {"ellipse-sizes", true, draw_ellipse_sizes},
+    {"circles-and-ovals", true, draw_circles_and_ovals},
+    {"narrow-ellipses", false, draw_narrow_ellipses},
+    {"wide-pens", true, draw_wide_pens},
     {"text", false, draw_texts},
 };
 

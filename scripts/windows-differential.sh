@@ -83,6 +83,9 @@ compare_text() {
 compare_text game.txt "game, world after every pass"
 step "  last pass: $(grep '^pass' "$work/linux/game.txt" | tail -n 1 | cut -d'|' -f1-2)"
 compare_text events.txt "event call, returned events and flags"
+# The pace is a time, so it is shown, not compared: kind:milliseconds for five periodic events.
+step "animation pace here (virtual clock):$(cat "$work/linux/pace.txt")"
+step "animation pace under Wine:         $(tr -d '\r' <"$work/windows/pace.txt")"
 
 if [ "$failed" -ne 0 ]; then
   step "FAILED (outputs in $work)"

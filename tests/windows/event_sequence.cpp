@@ -112,6 +112,26 @@ void write_script_file() {
   std::fclose(script);
 }
 
+// The animation's pace, written apart from the events since it is a time: the milliseconds
+// between successive periodic events while nothing else happens.
+void measure_pace() {
+  std::FILE* pace = windiff::open_output("pace.txt");
+  int x = 0, y = 0;
+  char key = 0;
+  ZORVA_set_animation(ANIMATION_RUN);
+  ZORVA_next_event(&x, &y, &key);
+  DWORD last = GetTickCount();
+  for (int i = 0; i < 5; ++i) {
+    const int kind = ZORVA_next_event(&x, &y, &key);
+    const DWORD now = GetTickCount();
+    std::fprintf(pace, " %d:%lu", kind, static_cast<unsigned long>(now - last));
+    last = now;
+  }
+  std::fprintf(pace, "\n");
+  std::fclose(pace);
+  ZORVA_set_animation(ANIMATION_HALT);
+}
+
 void run_sequence() {
   ZORVA_set_animation(ANIMATION_RUN);
   next("animation running");
@@ -251,6 +271,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR comman
   ZORVA_start(instance, previous_instance, command_line, show_mode);
   ZORVA_set_logging(0);
   g_window = g_state.draw_window;
+  measure_pace();
   run_sequence();
   windiff::write_log_ring(g_out);
   std::fclose(g_out);

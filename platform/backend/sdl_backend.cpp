@@ -57,15 +57,16 @@ SdlBackend::SdlBackend(std::string& error) {
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   // Closing a window is the program's decision (WM_CLOSE), not a reason for SDL to quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-  // Window surfaces go straight to the display server (shared memory where it has it). Left
-  // to itself SDL may put them behind an OpenGL renderer, which without a graphics card is
-  // a software rasteriser with threads of its own: several times the CPU for the same picture.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   error.clear();
   for (const std::string& driver : drivers) {
     // Named explicitly: left to itself SDL may fall back to a driver that shows nothing.
     SDL_SetHint(SDL_HINT_VIDEODRIVER, driver.c_str());
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
+      // X11 takes window surfaces straight (in shared memory where it can). Left to itself SDL
+      // may put them behind an OpenGL renderer, which without a graphics card is a software
+      // rasteriser with threads of its own: several times the CPU for the same picture.
+      // (Wayland has no such direct way, so there SDL keeps its renderer.)
+      if (driver == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
       if (driver == "x11") end_program_when_x_display_is_lost();
       SDL_StartTextInput();
       ready_ = true;

@@ -128,6 +128,7 @@ e2e_wait_until() {
   local what=$1; shift
   local deadline=$(( $(e2e_now_ms) + E2E_TIMEOUT * 1000 ))
   until "$@" >/dev/null 2>&1; do
+    e2e_expect_alive "$what"
     if [ "$(e2e_now_ms)" -gt "$deadline" ]; then
       e2e_fail "timed out after ${E2E_TIMEOUT}s waiting for $what"
     fi
@@ -164,6 +165,16 @@ e2e_find_window() {
 e2e_window_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
 e2e_program_running() { [ -n "$E2E_APP_PID" ] && kill -0 "$E2E_APP_PID" 2>/dev/null; }
+
+# e2e_expect_alive DOING: fails at once, with the exit status, if the program has ended.
+e2e_expect_alive() {
+  if [ -n "$E2E_APP_PID" ] && [ "$E2E_APP_EXITED" = 0 ] && ! e2e_program_running; then
+    local status=0
+    wait "$E2E_APP_PID" || status=$?
+    E2E_APP_EXITED=1
+    e2e_fail "the program ended (status $status) before $1"
+  fi
+}
 
 # e2e_expect_exit DESCRIPTION: waits for the program to end, fails unless its status is 0,
 # and logs how long the exit took.
@@ -207,12 +218,14 @@ e2e_focus() {
 # comma, period, space, Return).
 e2e_keys() {
   local window=$1; shift
+  e2e_expect_alive "the keys $*"
   e2e_focus "$window"
   e2e_x xdotool key --delay 30 "$@"
 }
 
 # e2e_click WINDOW X Y: a left click at window pixel (X, Y).
 e2e_click() {
+  e2e_expect_alive "a click at ($2, $3)"
   e2e_x xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 

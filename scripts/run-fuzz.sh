@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The long fuzzing run (make fuzz): each target for FUZZ_SECONDS (default 600) one after the
 # other, at the lowest priority, then a summary of executions, time and findings per target.
-# FUZZ_TARGETS picks targets (default: all). Exits non-zero if any target found something.
+# FUZZ_TARGETS picks targets (default: all). The corpus each one grows stays in
+# build-fuzz/corpus/<target> for the next run. Exits non-zero if any target found something.
 set -uo pipefail
 source "$(dirname "$0")/../fuzz/fuzz-build.sh"
 seconds=${FUZZ_SECONDS:-600}
 targets=${FUZZ_TARGETS:-$FUZZ_TARGETS_ALL}
+renice -n 19 -p $$ >/dev/null  # the build and the fuzzers leave the machine to everyone else
 
 fuzz_build || exit 1
 mkdir -p "$FUZZ_BUILD/logs"
@@ -15,8 +17,7 @@ for target in $targets; do
   log="$FUZZ_BUILD/logs/$target.log"
   echo "== $target: $seconds s (log: $log) =="
   start=$(date +%s)
-  nice -n 19 bash -c "$(declare -f fuzz_run fuzz_max_len); FUZZ_BUILD='$FUZZ_BUILD' FUZZ_ROOT='$FUZZ_ROOT' fuzz_run $target $seconds" \
-    >"$log" 2>&1
+  fuzz_run "$target" "$seconds" "$FUZZ_BUILD/corpus/$target" >"$log" 2>&1
   status=$?
   elapsed=$(( $(date +%s) - start ))
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
@@ -30,7 +31,7 @@ for target in $targets; do
   fi
   summary+=("$(printf '%-22s %12s execs %7s s %8s exec/s  findings on disk: %s  %s' \
     "$target" "${execs:-?}" "$elapsed" "${rate:-?}" "$findings" "$result")")
-  tail -n 12 "$log" | grep -E '^(stat::|==[0-9]+==ERROR|SUMMARY)' || true
+  grep -E '^(stat::|==[0-9]+==ERROR|SUMMARY)' "$log" || true
 done
 echo "== fuzzing summary =="
 printf '%s\n' "${summary[@]}"

@@ -3,7 +3,7 @@
 # the recorded ones: Ctrl+P without a script file reports it in the text window; Ctrl+R,
 # two keys, a click and a shot, Ctrl+R again write "ZORVA.SCR" with exactly those lines;
 # Ctrl+P plays them back (the recorded shot fires a second pair of bullets) and the text
-# window ends with the end-of-file message.
+# window ends with the end-of-file message. Ctrl+O between them plays one event alone.
 # No window manager here: it would push the text window's bottom lines off the screen.
 # Usage: script.sh SHOTS_ROOT SHOOTER
 source "$(dirname "$0")/lib.sh"
@@ -45,7 +45,24 @@ e2e_log "ZORVA.SCR holds the four recorded lines"
 e2e_wait_until "the window to settle after recording" e2e_is_still "$game" recorded
 bullets_before=$(e2e_bullet_pixels "$E2E_SHOTS/recorded-b.png")
 
-# Playback: the four events run four passes; the recorded space fires a second pair.
+# Ctrl+O plays one event ("a"): one pass, so the pair in flight rises by one step of 20.
+bullet_top() {
+  convert "$1" -alpha off -crop "601x$(( E2E_ORIGIN_Y + 220 ))+0+0" +repage \
+    -fill black +opaque "#00FF00" -fill white -opaque "#00FF00" \
+    -bordercolor black -border 1 -format '%@' info: | awk -F'[x+]' '{ print $4 - 1 }'
+}
+top_before=$(bullet_top "$E2E_SHOTS/recorded-b.png")
+e2e_keys "$game" ctrl+o
+one_pass() { ! e2e_same_image "$E2E_SHOTS/recorded-b.png" "$(e2e_shot "$game" played-one)"; }
+e2e_wait_until "Ctrl+O to play one event" one_pass
+e2e_wait_until "the game to settle after Ctrl+O" e2e_is_still "$game" played-one
+top_after=$(bullet_top "$E2E_SHOTS/played-one-b.png")
+e2e_log "Ctrl+O: the shot rose from row $top_before to row $top_after"
+[ "$top_after" -eq $(( top_before - 20 )) ] || e2e_fail "Ctrl+O did not run exactly one pass"
+[ "$(line_count "$(e2e_shot "$text" text-after-play-one)")" = 1 ] ||
+  e2e_fail "Ctrl+O wrote to the text window"
+
+# Playback: the three events left run three passes; the recorded space fires a second pair.
 e2e_keys "$game" ctrl+p
 eof_shown() { [ "$(line_count "$(e2e_shot "$text" text-after-playback)")" = 2 ]; }
 e2e_wait_until "the end-of-file message after playback" eof_shown

@@ -55,24 +55,28 @@ ship_in() {
 # where a step of 9 cannot reach a side; the second key sends it back. Each key runs one
 # pass without moving the ship; Ctrl+F then moves it exactly one step.
 turn_and_step() {
-  local key=$1 sign=$2 attempt=$3 x0 x_key x1 shot
-  x0=$(ship_in "$E2E_SHOTS/halted-b.png" "before-$key-$attempt")
-  shot=$(press_and_settle "$key" "key-$key-$attempt")
-  x_key=$(ship_in "$shot" "key-$key-$attempt")
+  local key=$1 sign=$2 name=$3 x0 x_key x1 shot
+  x0=$(ship_in "$E2E_SHOTS/halted-b.png" "$name-before")
+  shot=$(press_and_settle "$key" "$name-$key")
+  x_key=$(ship_in "$shot" "$name-$key")
   [ "$x_key" = "$x0" ] || { e2e_log "the ship went from x=$x0 to x=$x_key on \"$key\""; return 1; }
-  shot=$(press_and_settle ctrl+f "step-after-$key-$attempt")
-  x1=$(ship_in "$shot" "step-after-$key-$attempt")
+  shot=$(press_and_settle ctrl+f "$name-step")
+  x1=$(ship_in "$shot" "$name-step")
   cp "$shot" "$E2E_SHOTS/halted-b.png"
   e2e_log "\"$key\" then Ctrl+F: ship from x=$x0 to x=$x1"
   [ "$x1" = $(( x0 + 9 * sign )) ]
 }
 
 x=$(ship_in "$E2E_SHOTS/halted-b.png" halted)
-if [ "$x" -gt 0 ]; then turns=("comma -1" "period 1"); else turns=("period 1" "comma -1"); fi
+# A key that repeats the ship's present direction proves nothing, so the first key comes
+# again at the end, when the second has surely turned the ship the other way.
+if [ "$x" -gt 0 ]; then turns=("comma -1" "period 1" "comma -1"); else turns=("period 1" "comma -1" "period 1"); fi
+turn_number=0
 for turn in "${turns[@]}"; do
   set -- $turn
+  turn_number=$((turn_number + 1))
   attempt=1
-  until turn_and_step "$1" "$2" "$attempt"; do
+  until turn_and_step "$1" "$2" "turn$turn_number-try$attempt"; do
     attempt=$((attempt + 1))
     [ "$attempt" -le 3 ] || e2e_fail "\"$1\" and one frame did not move the ship by $(( 9 * $2 ))"
     e2e_log "the ship was hit or reset during the step; trying again"

@@ -260,6 +260,11 @@ void run_sequence() {
   next("quit requested, click at (7, 8)");
   post_char('m');
   next("quit requested, m");
+
+  // Closing the window destroys it, which stops the timer and posts the quit message.
+  PostMessageA(g_window, WM_CLOSE, 0, 0);
+  next("window closed");
+  std::fprintf(g_out, "window still there: %d\n", IsWindow(g_window) ? 1 : 0);
 }
 
 }  // namespace

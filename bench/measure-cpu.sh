@@ -57,6 +57,14 @@ measure() {
 
 sleep 1  # start-up work (fonts, first frames) is not part of either figure
 echo "running $(measure)"
-xdotool windowfocus --sync "$window" key --window "$window" ctrl+h
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+h
 sleep 1
+# The figure counts only if the game really stands still: two pictures a moment apart agree.
+if command -v import >/dev/null; then
+  first=$(import -window "$window" ppm:- 2>/dev/null | md5sum)
+  sleep 0.3
+  [ "$first" = "$(import -window "$window" ppm:- 2>/dev/null | md5sum)" ] ||
+    { echo "measure-cpu: Ctrl+H did not halt the game" >&2; exit 2; }
+fi
 echo "halted $(measure)"

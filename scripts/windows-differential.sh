@@ -38,16 +38,21 @@ step "building for this platform ($linux_build) and for Windows ($windows_build)
 quietly cmake --build "$linux_build" -j "$(nproc)" --target "${programs[@]}" windiff_compare_pictures
 quietly bash scripts/build-windows.sh
 
-# Wine in a private prefix, with its null display driver: the windows are never looked at.
+# Wine in a private prefix, with its null display driver (the windows are never looked at),
+# and told to draw the face "ZORVA-font" with the face this platform substitutes for it, so
+# that text is compared by size and position rather than by the shapes of two faces.
 export WINEPREFIX="$root/$windows_build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
-if [ ! -f "$WINEPREFIX/zorva-prefix-ready" ]; then
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
   step "creating the Wine prefix $WINEPREFIX (once, about 20 s)"
   wine wineboot --init >>"$log" 2>&1 || true
   wineserver -w
+fi
+if [ ! -f "$WINEPREFIX/zorva-settings-2" ]; then
   quietly wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+  quietly wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v ZORVA-font /d "DejaVu Sans" /f
   wineserver -w
-  touch "$WINEPREFIX/zorva-prefix-ready"
+  touch "$WINEPREFIX/zorva-settings-2"
 fi
 
 work="$root/$windows_build/differential"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The same programs, built from the same source for this platform and for Windows, run on both
 # (Windows under Wine) and their outputs compared:
-#   - drawing: pictures of fixed sets of primitives; the sets whose pixels the package fixes
-#     (clear, pixels, rectangles, one-pixel lines) must be identical, the rest are measured;
+#   - drawing: pictures of fixed sets of primitives; the sets marked exact (clear, pixels,
+#     rectangles, lines, triangles, ellipses, wide pens) must be identical, the others (one-pixel
+#     boxes, very narrow ellipses, text) are measured as a share of agreeing pixels;
 #   - the game from a fixed seed playing back the same "ZORVA.SCR": the world after every pass;
 #   - the event call under a fixed sequence of keys, clicks, menu commands and scripts.
 # Skipped, with one line, when Wine or mingw-w64 is missing. Outputs stay in

@@ -128,6 +128,26 @@ TEST_F(TextBatching, ARepaintDrawsTheQueuedLinesFirst) {
   EXPECT_TRUE(g_state.queued_lines.empty());
 }
 
+TEST_F(TextBatching, ANewLineClearsItsWholeStripUpToTheRightEdge) {
+  clear_window();
+  RECT client{};
+  GetClientRect(g_state.text_window, &client);
+  const int height = lines_in_view() > 0 ? (client.bottom - client.top) / lines_in_view() : 0;
+  auto right_column_ink = [&] {
+    const zorva::platform::Pixmap& frame = headless::framebuffer(g_state.text_window);
+    int ink = 0;
+    for (int y = client.bottom - height; y < client.bottom; ++y) ink += frame.row(y)[client.right - 1] != 0xFFFFFFu;
+    return ink;
+  };
+  for (char c : std::string("@#MW")) {
+    ZORVA_log("%s\n", std::string(1023, c).c_str());  // runs past the right edge
+    if (right_column_ink() > 0) break;
+  }
+  ASSERT_GT(right_column_ink(), 0) << "no long line left ink in the last column";
+  ZORVA_log("short\n");
+  EXPECT_EQ(right_column_ink(), 0);
+}
+
 TEST_F(TextBatching, AClosedTextWindowDropsTheQueue) {
   restart();
   log_drawing_call("queued\n");

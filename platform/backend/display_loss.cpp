@@ -1,5 +1,6 @@
 // Xlib calls its I/O error handler when the connection to the X server breaks, and the
-// handler must not return. Ours says which display was lost and ends the process at once:
+// handler must not return; its protocol error handler, whose default ends the program, is
+// replaced too, so that a request about a just-destroyed window is not fatal. Ours says which display was lost and ends the process at once:
 // the usual exit path would run destructors that talk to the dead connection again.
 #include "platform/backend/display_loss.h"
 
@@ -24,6 +25,17 @@ int on_x_connection_lost(Display* display) {
   end_after_display_loss(display != nullptr ? DisplayString(display) : std::getenv("DISPLAY"));
 }
 
+// A request about a window that was destroyed a moment earlier (SDL sends its wake-up
+// message to a window over a second connection, racing the window's destruction) fails
+// harmlessly; Xlib's default handler would end the program for it.
+int on_x_protocol_error(Display*, XErrorEvent* error) {
+  if (error->error_code != BadWindow) {
+    std::fprintf(stderr, "zorva: X protocol error %d (request %d) ignored\n", error->error_code,
+                 error->request_code);
+  }
+  return 0;
+}
+
 }  // namespace
 
 void end_program_when_x_display_is_lost() {
@@ -33,6 +45,10 @@ void end_program_when_x_display_is_lost() {
   using SetHandler = XIOErrorHandler (*)(XIOErrorHandler);
   if (auto set_handler = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetIOErrorHandler"))) {
     set_handler(on_x_connection_lost);
+  }
+  using SetErrorHandler = XErrorHandler (*)(XErrorHandler);
+  if (auto set_error_handler = reinterpret_cast<SetErrorHandler>(dlsym(xlib, "XSetErrorHandler"))) {
+    set_error_handler(on_x_protocol_error);
   }
   dlclose(xlib);  // only drops the reference taken here; SDL keeps the library loaded
 }

@@ -38,15 +38,16 @@ bool is_directory(std::FILE* file) {
 
 bool open_for_reading() {
   LibraryState& s = g_state;
-  if (s.script_file == nullptr) {
+  if (s.script_file != nullptr && !s.script_file_writing) return true;
+  // A recording owns the file from its command on, even before its first line: playing the
+  // file meanwhile would have the recording empty the very file being played.
+  if (s.script_file == nullptr && s.recording == 0) {
     s.script_file = std::fopen(kScriptFileName, "r");
     if (s.script_file != nullptr && is_directory(s.script_file)) close_script_file();
     if (s.script_file != nullptr) {
       s.script_file_writing = false;
       return true;
     }
-  } else if (!s.script_file_writing) {
-    return true;
   }
   // Cannot open it, or a recording holds it: the recording is left alone.
   ZORVA_log("Cannot open script file %s for reading\n", kScriptFileName);

@@ -170,5 +170,27 @@ TEST_F(Script, PlaybackDuringARecordingLeavesTheRecordingAlone) {
   EXPECT_EQ(script_text(), "ZORVA_MOUSE(4, 5);\nZORVA_MOUSE(77, 77);\n");
 }
 
+TEST_F(Script, PlaybackStartedDuringARecordingThatHasWrittenNothingLeavesTheFileWhole) {
+  write_script("ZORVA_KBD(65);\nZORVA_KBD(66);\nZORVA_KBD(67);\n");
+  command(kCommandRecord);
+  command(kCommandPlayback);
+  when_idle([] { click_logical(6, 7); });
+  const Event live = next_event();
+  EXPECT_EQ(live.kind, ZORVA_MOUSE);
+  EXPECT_EQ(last_log_line(), "Cannot open script file ZORVA.SCR for reading");
+  EXPECT_EQ(g_state.playing_back, 0);
+  command(kCommandRecord);  // the click was recorded: the file is now that recording
+  click_when_idle();
+  next_event();
+  EXPECT_EQ(script_text(), "ZORVA_MOUSE(6, 7);\n");
+
+  write_script("ZORVA_KBD(65);\n");
+  command(kCommandRecord);
+  command(kCommandPlayOne);
+  click_when_idle();
+  next_event();
+  EXPECT_EQ(last_log_line(), "Cannot open script file ZORVA.SCR for reading");
+}
+
 }  // namespace
 }  // namespace zorva::testing_support

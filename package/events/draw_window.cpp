@@ -85,7 +85,7 @@ void build_menu(HWND window) {
   AppendMenuA(run, MF_STRING, kCommandQuit, "&Quit\tCtrl+Q");
   AppendMenuA(run, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(run, MF_STRING | MF_GRAYED, kCommandInfoLine, "ZORVA graphics package");
-  AppendMenuA(run, MF_STRING | MF_GRAYED, kCommandInfoLine, "Manual: README.md in the ZORVA sources");
+  AppendMenuA(run, MF_STRING | MF_GRAYED, kCommandInfoLine, "Manual: docs/manual.md in the ZORVA sources");
   AppendMenuA(run, MF_STRING | MF_GRAYED, kCommandInfoLine, "Reports: the ZORVA issue tracker");
   AppendMenuA(run, MF_STRING | MF_GRAYED, kCommandInfoLine, "Version 0.1");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(run), "&Run");

@@ -9,7 +9,7 @@ packages=(
   fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils openbox wmctrl
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev python3
   wine wine64 mingw-w64
 )
 

@@ -40,6 +40,31 @@ void copy_to_surface(const std::uint32_t* pixels, int width, int height, SDL_Sur
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
+// A window manager's frame (a title bar above, borders round it) makes a window placed at
+// the bottom of the screen, as the text window is, reach past it: its newest lines, drawn at
+// the bottom, could not be seen. Such a window is moved up (or left) until its frame fits.
+// The frame is known only once the window manager has framed the window: false until then.
+bool keep_frame_on_screen(SDL_Window* sdl) {
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (SDL_GetWindowBordersSize(sdl, &top, &left, &bottom, &right) != 0) return true;  // never known
+  if (top == 0 && left == 0 && bottom == 0 && right == 0) return false;  // no frame (yet)
+  SDL_Rect usable{};
+  const int display = SDL_GetWindowDisplayIndex(sdl);
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0) return true;
+  int x = 0, y = 0, width = 0, height = 0;
+  SDL_GetWindowPosition(sdl, &x, &y);
+  SDL_GetWindowSize(sdl, &width, &height);
+  const long long usable_right = static_cast<long long>(usable.x) + usable.w;
+  const long long usable_bottom = static_cast<long long>(usable.y) + usable.h;
+  long long new_x = x, new_y = y;
+  if (static_cast<long long>(x) + width + right > usable_right)
+    new_x = std::max<long long>(static_cast<long long>(usable.x) + left, usable_right - right - width);
+  if (static_cast<long long>(y) + height + bottom > usable_bottom)
+    new_y = std::max<long long>(static_cast<long long>(usable.y) + top, usable_bottom - bottom - height);
+  if (new_x != x || new_y != y) SDL_SetWindowPosition(sdl, static_cast<int>(new_x), static_cast<int>(new_y));
+  return true;
+}
+
 }  // namespace
 
 std::vector<std::string> video_drivers(std::string& why) {
@@ -101,6 +126,7 @@ bool SdlBackend::open_window(Window& window) {
 void SdlBackend::close_window(Window& window) {
   if (SDL_Window* sdl = SDL_GetWindowFromID(window.os_window)) SDL_DestroyWindow(sdl);
   windows_.erase(window.os_window);
+  frame_fitted_.erase(window.os_window);
   window.os_window = 0;
 }
 
@@ -182,6 +208,10 @@ void SdlBackend::handle(const SDL_Event& event) {
           input::close_request(hwnd);
           break;
         case SDL_WINDOWEVENT_EXPOSED:
+          if (!frame_fitted_.count(event.window.windowID))
+            if (SDL_Window* sdl = SDL_GetWindowFromID(event.window.windowID); sdl && keep_frame_on_screen(sdl))
+              frame_fitted_.insert(event.window.windowID);
+          [[fallthrough]];
         case SDL_WINDOWEVENT_SIZE_CHANGED:
           framebuffer_changed(hwnd);
           break;

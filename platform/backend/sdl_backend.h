@@ -5,6 +5,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/backend/backend.h"
@@ -42,6 +43,7 @@ class SdlBackend final : public Backend {
 
   bool ready_ = false;
   std::unordered_map<Uint32, HWND> windows_;
+  std::unordered_set<Uint32> frame_fitted_;  // windows whose frame was checked against the screen
   PendingKey pending_key_;
   std::vector<std::uint32_t> overlay_frame_;
 };

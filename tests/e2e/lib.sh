@@ -101,15 +101,37 @@ e2e_begin() {
 
 # Starts Xvfb on a display number it picks itself (-displayfd), so tests and other X servers
 # on the machine never collide.
+# A server that does not answer a client (another server starting at the same moment can
+# take its display) is replaced, up to three times.
 e2e_start_xvfb() {
-  local number_file=$E2E_WORK/display
-  : >"$number_file"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
-    >"$E2E_SHOTS/xvfb.log" 2>&1 &
-  E2E_XVFB_PID=$!
-  e2e_wait_until "the X server to start" test -s "$number_file"
-  export DISPLAY=":$(head -n1 "$number_file")"
-  e2e_log "X server on $DISPLAY"
+  local number_file=$E2E_WORK/display attempt
+  for attempt in 1 2 3; do
+    : >"$number_file"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
+      >>"$E2E_SHOTS/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    e2e_wait_until "the X server to start" test -s "$number_file"
+    export DISPLAY=":$(head -n1 "$number_file")"
+    if e2e_x_answers; then
+      e2e_log "X server on $DISPLAY"
+      return 0
+    fi
+    e2e_log "the X server on $DISPLAY does not answer; starting another"
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_XVFB_PID" 2>/dev/null || true
+  done
+  e2e_fail "no X server that answers (see xvfb.log)"
+}
+
+# True once a client can talk to the server on $DISPLAY (polled for up to 5 seconds).
+e2e_x_answers() {
+  local tries
+  for tries in $(seq 1 100); do
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || return 1
+    timeout 2 xwininfo -root >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  return 1
 }
 
 # Openbox runs its --startup command once it has taken over the screen and handles requests;

@@ -1,7 +1,8 @@
 // Xlib calls its I/O error handler when the connection to the X server breaks, and the
-// handler must not return; its protocol error handler, whose default ends the program, is
-// replaced too, so that a request about a just-destroyed window is not fatal. Ours says which display was lost and ends the process at once:
-// the usual exit path would run destructors that talk to the dead connection again.
+// handler must not return. Ours says which display was lost and ends the process at once:
+// the usual exit path would run destructors that talk to the dead connection again. Xlib's
+// protocol error handler, whose default also ends the program, is replaced too, so that a
+// request about a just-destroyed window is not fatal.
 #include "platform/backend/display_loss.h"
 
 #include <X11/Xlib.h>

@@ -43,7 +43,8 @@ int ZORVA_draw_circle_p(int color, Point centre, int radius) {
   const ColorIndex c = check_color(color);
   radius = correct_radius(radius);
   if (describing()) {
-    log_drawing_call("%s circle at (%d,%d), radius %d\n", color_names[c], centre.x, centre.y, radius);
+    log_drawing_call("%s circle at (%d,%d), radius %d\n", color_names[c], centre.x, centre.y,
+                     radius);
   }
   const Point top_left{saturated(std::int64_t{centre.x} - radius),
                        saturated(std::int64_t{centre.y} + radius)};
@@ -58,7 +59,7 @@ int ZORVA_draw_triangle_p(int color, Point p1, Point p2, Point p3, int width) {
   width = correct_width(width);
   if (describing()) {
     log_drawing_call("%s triangle at (%d,%d), (%d,%d), (%d,%d)\n", color_names[c], p1.x, p1.y, p2.x,
-              p2.y, p3.x, p3.y);
+                     p2.y, p3.x, p3.y);
   }
   render({DRAW_TRIANGLE, c, width, p1, p2, p3});
   return 1;
@@ -70,11 +71,11 @@ int ZORVA_draw_rectangle_p(int color, Point p1, Point p2, int width) {
   width = correct_width(width);
   if (describing()) {
     if (width == 0) {
-      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n", color_names[c],
-                p1.x, p1.y, p2.x, p2.y);
+      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n",
+                       color_names[c], p1.x, p1.y, p2.x, p2.y);
     } else {
       log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
-                color_names[c], p1.x, p1.y, p2.x, p2.y, width);
+                       color_names[c], p1.x, p1.y, p2.x, p2.y, width);
     }
   }
   render({DRAW_RECTANGLE, c, width, p1, p2, {0, 0}});
@@ -87,11 +88,11 @@ int ZORVA_draw_oval_p(int color, Point p1, Point p2, int width) {
   const ColorIndex c = check_color(color);
   if (describing()) {
     if (width == 0) {
-      log_drawing_call("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", color_names[c], p1.x,
-                p1.y, p2.x, p2.y);
+      log_drawing_call("%s oval with bounding box (%d,%d) to (%d,%d), filled\n", color_names[c],
+                       p1.x, p1.y, p2.x, p2.y);
     } else {
-      log_drawing_call("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n", color_names[c],
-                p1.x, p1.y, p2.x, p2.y, width);
+      log_drawing_call("%s oval with bounding box (%d,%d) to (%d,%d), line width %d\n",
+                       color_names[c], p1.x, p1.y, p2.x, p2.y, width);
     }
   }
   render({DRAW_OVAL, c, width, p1, p2, {0, 0}});
@@ -102,8 +103,8 @@ int ZORVA_draw_line_p(int color, Point p1, Point p2, int width) {
   width = correct_width(width);
   const ColorIndex c = check_color(color);
   if (describing()) {
-    log_drawing_call("%s line from (%d,%d) to (%d,%d), width %d\n", color_names[c], p1.x, p1.y, p2.x,
-              p2.y, width);
+    log_drawing_call("%s line from (%d,%d) to (%d,%d), width %d\n", color_names[c], p1.x, p1.y,
+                     p2.x, p2.y, width);
   }
   // Width 0 is described as given and drawn one pixel wide.
   render({DRAW_LINE, c, width == 0 ? 1 : width, p1, p2, {0, 0}});

@@ -8,67 +8,13 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "bench/oracle_commands.h"
 #include "platform/win32.h"
 
 namespace {
-
-const unsigned char kPalette[24][3] = {
-    {0, 0, 0},       {255, 255, 255}, {255, 0, 0},     {0, 255, 0},    {0, 0, 255},     {255, 255, 0},
-    {255, 0, 255},   {0, 255, 255},   {153, 0, 204},   {0, 51, 153},   {153, 102, 153}, {153, 255, 255},
-    {153, 255, 204}, {255, 102, 0},   {153, 102, 51},  {255, 153, 204}, {255, 255, 153}, {204, 153, 51},
-    {255, 153, 102}, {0, 102, 51},    {51, 204, 153},  {153, 153, 51}, {128, 128, 128}, {204, 204, 204},
-};
-
-COLORREF colour(int index) {
-  if (index < 0 || index > 23) index = 2;
-  return RGB(kPalette[index][0], kPalette[index][1], kPalette[index][2]);
-}
-
-void shape(HDC dc, const std::string& op, COLORREF c, int w, const std::vector<POINT>& p) {
-  HPEN pen = CreatePen(PS_SOLID, w, c);
-  HBRUSH brush = w == 0 ? CreateSolidBrush(c) : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  HGDIOBJ old_pen = SelectObject(dc, pen);
-  HGDIOBJ old_brush = SelectObject(dc, brush);
-  if (op == "line") {
-    MoveToEx(dc, p[0].x, p[0].y, nullptr);
-    LineTo(dc, p[1].x, p[1].y);
-  } else if (op == "tri") {
-    Polygon(dc, p.data(), 3);
-  } else if (op == "rect") {
-    Rectangle(dc, p[0].x, p[0].y, p[1].x + 1, p[1].y + 1);
-  } else {
-    Ellipse(dc, p[0].x, p[0].y, p[1].x + 1, p[1].y + 1);
-  }
-  SelectObject(dc, old_pen);
-  SelectObject(dc, old_brush);
-  DeleteObject(pen);
-  DeleteObject(brush);
-}
-
-void text(HDC dc, COLORREF c, int size, int x, int y, const std::string& s) {
-  SetTextColor(dc, c);
-  const int mode = GetBkMode(dc);
-  SetBkMode(dc, TRANSPARENT);
-  HFONT font = CreateFontA(-size, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "ZORVA-font");
-  HGDIOBJ old_font = SelectObject(dc, font);
-  SIZE extent{0, 0};
-  GetTextExtentPointA(dc, s.c_str(), static_cast<int>(s.size()), &extent);
-  std::size_t start = 0;
-  for (int line = 0;; ++line) {
-    const std::size_t end = s.find('\n', start);
-    const std::string part = s.substr(start, end == std::string::npos ? std::string::npos : end - start);
-    if (!part.empty()) TextOutA(dc, x, y + (line - 1) * extent.cy, part.c_str(), static_cast<int>(part.size()));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  SetBkMode(dc, mode);
-  SelectObject(dc, old_font);
-  DeleteObject(font);
-}
 
 bool read_ppm(const std::string& path, int& w, int& h, std::vector<unsigned char>& rgb) {
   std::ifstream in(path, std::ios::binary);
@@ -87,9 +33,9 @@ int main(int argc, char** argv) {
     std::cerr << "usage: gdi_compare CMDFILE OUT.ppm [REFERENCE.ppm]\n";
     return 2;
   }
-  std::ifstream in(argv[1]);
-  if (!in) {
-    std::cerr << "gdi_compare: cannot read " << argv[1] << "\n";
+  const auto commands = bench_support::read_commands(argv[1]);
+  if (!commands) {
+    std::cerr << "gdi_compare: cannot read a command file with an origin line from " << argv[1] << "\n";
     return 2;
   }
   const int width = 601, height = 540;
@@ -102,50 +48,7 @@ int main(int argc, char** argv) {
   SelectObject(dc, old_brush);
   DeleteObject(white);
 
-  int ox = 0, oy = 0;
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream words(line);
-    std::string op;
-    if (!(words >> op) || op[0] == '#') continue;
-    if (op == "origin") {
-      words >> ox >> oy;
-      continue;
-    }
-    int c = 0, w = 0;
-    words >> c;
-    if (op == "pixel") {
-      int x = 0, y = 0;
-      words >> x >> y;
-      SetPixel(dc, ox + x, oy - y, colour(c));
-      continue;
-    }
-    words >> w;
-    if (op == "text") {
-      int x = 0, y = 0;
-      words >> x >> y;
-      std::string rest;
-      std::getline(words, rest);
-      if (!rest.empty() && (rest[0] == ' ' || rest[0] == '\t')) rest.erase(0, 1);
-      std::string s;
-      for (std::size_t i = 0; i < rest.size(); ++i) {
-        if (rest[i] == '\\' && i + 1 < rest.size() && rest[i + 1] == 'n') {
-          s.push_back('\n');
-          ++i;
-        } else {
-          s.push_back(rest[i]);
-        }
-      }
-      text(dc, colour(c), w, ox + x, oy - y, s);
-      continue;
-    }
-    std::vector<POINT> points;
-    int x = 0, y = 0;
-    while (words >> x >> y) points.push_back(POINT{ox + x, oy - y});
-    const std::size_t need = op == "tri" ? 3 : 2;
-    if (points.size() < need) continue;
-    shape(dc, op, colour(c), w, points);
-  }
+  for (const bench_support::Command& command : *commands) bench_support::draw(dc, command);
 
   std::vector<unsigned char> ours(static_cast<std::size_t>(width) * height * 3);
   for (int y = 0; y < height; ++y)

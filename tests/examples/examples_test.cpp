@@ -15,6 +15,7 @@
 #include "internal/library_state.h"
 #include "internal/script.h"
 #include "platform/testing/headless.h"
+#include "support/package_probes.h"
 #include "zorva.h"
 
 extern "C" {
@@ -28,6 +29,9 @@ int WINAPI coordinates_main(HINSTANCE, HINSTANCE, LPSTR, int);
 
 namespace zorva {
 namespace {
+
+using testing_support::last_log_line;
+using testing_support::script_text;
 
 using Program = int(WINAPI*)(HINSTANCE, HINSTANCE, LPSTR, int);
 
@@ -46,11 +50,7 @@ class ExampleRun : public ::testing::Test {
   void SetUp() override {
     headless::reset();
     reset_library_state();
-    char pattern[] = "/tmp/zorva-example-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    scratch_ = pattern;
-    previous_directory_ = std::filesystem::current_path();
-    std::filesystem::current_path(scratch_);
+    scratch_.enter();
     headless::on_idle([this] { return feed(); });
   }
 
@@ -59,8 +59,7 @@ class ExampleRun : public ::testing::Test {
     headless::on_idle(nullptr);
     headless::reset();
     reset_library_state();
-    std::filesystem::current_path(previous_directory_);
-    std::filesystem::remove_all(scratch_);
+    scratch_.leave();
   }
 
   void then(std::function<void()> step) { steps_.push_back(std::move(step)); }
@@ -87,22 +86,6 @@ class ExampleRun : public ::testing::Test {
   // Lets the clock run on, so that a running animation gets its next tick.
   static void wait_ms(std::uint32_t ms) { headless::advance_ms(ms); }
 
-  static std::string script_text() {
-    std::ifstream in(kScriptFileName);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  static std::string last_log_line() {
-    const LibraryState& s = g_state;
-    if (s.log_first < 0) return "";
-    const int slot = s.log_next == 0 ? kLogRingSize - 1 : s.log_next - 1;
-    std::string line(static_cast<const char*>(GlobalLock(s.log_lines[slot])));
-    GlobalUnlock(s.log_lines[slot]);
-    if (!line.empty() && line.back() == '\n') line.pop_back();
-    return line;
-  }
-
  private:
   bool feed() {
     if (!steps_.empty()) {
@@ -127,8 +110,7 @@ class ExampleRun : public ::testing::Test {
   std::deque<std::function<void()>> steps_;
   bool closed_ = false;
   int turns_after_close_ = 0;
-  std::filesystem::path scratch_;
-  std::filesystem::path previous_directory_;
+  testing_support::ScratchDirectory scratch_;
 };
 
 // Where the ball of bouncing_ball is: the centre of the orange pixels' bounding box.

@@ -16,6 +16,7 @@
 #include "internal/library_state.h"
 #include "internal/script.h"
 #include "platform/testing/headless.h"
+#include "support/package_probes.h"
 #include "zorva.h"
 
 namespace zorva::testing_support {
@@ -32,11 +33,7 @@ class StartedPackage : public ::testing::Test {
   void SetUp() override {
     headless::reset();
     reset_library_state();
-    char pattern[] = "/tmp/zorva-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    scratch_ = pattern;
-    previous_directory_ = std::filesystem::current_path();
-    std::filesystem::current_path(scratch_);
+    scratch_.enter();
     headless::on_idle([this] { return feed_next(); });
     ZORVA_start(nullptr, nullptr, command_line_, SW_SHOWNORMAL);
   }
@@ -46,8 +43,7 @@ class StartedPackage : public ::testing::Test {
     headless::on_idle(nullptr);
     headless::reset();
     reset_library_state();
-    std::filesystem::current_path(previous_directory_);
-    std::filesystem::remove_all(scratch_);
+    scratch_.leave();
   }
 
   static Event next_event() {
@@ -92,29 +88,11 @@ class StartedPackage : public ::testing::Test {
     return (previous & MF_CHECKED) != 0;
   }
 
-  static std::string script_text() {
-    std::ifstream in(kScriptFileName);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
   static void write_script(const std::string& text) { std::ofstream(kScriptFileName) << text; }
-
-  // The newest logged line, without its newline.
-  static std::string last_log_line() {
-    const LibraryState& s = g_state;
-    if (s.log_first < 0) return "";
-    const int slot = s.log_next == 0 ? kLogRingSize - 1 : s.log_next - 1;
-    std::string line(static_cast<const char*>(GlobalLock(s.log_lines[slot])));
-    GlobalUnlock(s.log_lines[slot]);
-    if (!line.empty() && line.back() == '\n') line.pop_back();
-    return line;
-  }
 
   std::deque<std::function<void()>> feed_;
   int idle_turns_ = 0;
-  std::filesystem::path scratch_;
-  std::filesystem::path previous_directory_;
+  ScratchDirectory scratch_;
   char command_line_[1] = {0};
 };
 

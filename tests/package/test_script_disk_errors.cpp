@@ -99,7 +99,7 @@ TEST_F(ScriptDiskErrors, FileReplacedUnderTheRecordingIsReportedButARenamedOneRe
 
 // Directory permissions do not stop root; /proc takes no new file from anyone.
 TEST_F(ScriptDiskErrors, ReadOnlyDirectoryReportsTheFileAndEventsGoOn) {
-  const fs::path read_only = scratch_ / "read-only";
+  const fs::path read_only = scratch_.path() / "read-only";
   fs::create_directory(read_only);
   fs::permissions(read_only, fs::perms::owner_read | fs::perms::owner_exec);
   fs::current_path(geteuid() == 0 ? fs::path("/proc") : read_only);
@@ -109,7 +109,7 @@ TEST_F(ScriptDiskErrors, ReadOnlyDirectoryReportsTheFileAndEventsGoOn) {
   when_idle([] { headless::type_text("z"); });
   EXPECT_EQ(next_event().key, 'z');
   command(kCommandRecord);
-  fs::current_path(scratch_);
+  fs::current_path(scratch_.path());
   fs::permissions(read_only, fs::perms::owner_all);
 }
 

@@ -10,10 +10,12 @@ xvfb_pid=
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
 
+# -noreset: the display tests connect one after another, and a server resetting after its
+# last client left would refuse the next one for a moment.
 start_xvfb() {
   for n in $(seq 91 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
       xvfb_pid=$!
       for _ in $(seq 1 50); do
         [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }

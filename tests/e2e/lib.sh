@@ -100,14 +100,16 @@ e2e_begin() {
 }
 
 # Starts Xvfb on a display number it picks itself (-displayfd), so tests and other X servers
-# on the machine never collide.
+# on the machine never collide. -noreset: an X server resets when its last client leaves and
+# refuses connections meanwhile, so a program started just after the previous one ended
+# would find no display.
 # A server that does not answer a client (another server starting at the same moment can
 # take its display) is replaced, up to three times.
 e2e_start_xvfb() {
   local number_file=$E2E_WORK/display attempt
   for attempt in 1 2 3; do
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" \
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number_file" \
       >>"$E2E_SHOTS/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_wait_until "the X server to start" test -s "$number_file"

@@ -343,6 +343,19 @@ e2e_ship_x() {
       }'
 }
 
+# e2e_start_halted_shooter SHOOTER: starts the game, waits until it animates and halts it
+# with Ctrl+H, so that what follows sees a still picture. Sets game and text to the drawing
+# and text windows' ids.
+e2e_start_halted_shooter() {
+  e2e_start_program "$1"
+  game=$(e2e_find_window "ZORVA Graphics")
+  text=$(e2e_find_window "ZORVA Text")
+  e2e_focus "$game"
+  e2e_wait_until "the game to animate" e2e_is_moving "$game" running
+  e2e_keys "$game" ctrl+h
+  e2e_wait_until "Ctrl+H to halt the game" e2e_is_still "$game" halted
+}
+
 # e2e_bullet_pixels IMAGE: pure green pixels (the bullets' core line) above the ship's base.
 e2e_bullet_pixels() {
   e2e_count_color "$1" "601x$(( E2E_ORIGIN_Y + 220 ))+0+0" "#00FF00"

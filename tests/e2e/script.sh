@@ -11,13 +11,7 @@ e2e_begin e2e_script "$1"
 shooter=$2
 script_file=$E2E_WORK/ZORVA.SCR
 
-e2e_start_program "$shooter"
-game=$(e2e_find_window "ZORVA Graphics")
-text=$(e2e_find_window "ZORVA Text")
-e2e_focus "$game"
-e2e_wait_until "the game to animate" e2e_is_moving "$game" running
-e2e_keys "$game" ctrl+h
-e2e_wait_until "Ctrl+H to halt the game" e2e_is_still "$game" halted
+e2e_start_halted_shooter "$shooter"
 
 # bottom_line SHOT: "top bottom left right" of the lowest line of text in the shot.
 bottom_line() { e2e_text_lines "$1" | tail -n1; }

@@ -8,13 +8,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin e2e_text_window "$1"
 shooter=$2
 
-e2e_start_program "$shooter"
-game=$(e2e_find_window "ZORVA Graphics")
-text=$(e2e_find_window "ZORVA Text")
-e2e_focus "$game"
-e2e_wait_until "the game to animate" e2e_is_moving "$game" running
-e2e_keys "$game" ctrl+h
-e2e_wait_until "Ctrl+H to halt the game" e2e_is_still "$game" halted
+e2e_start_halted_shooter "$shooter"
 
 empty=$(e2e_shot "$text" empty)
 [ "$(e2e_count_other "$empty" "800x300+0+0" "#FFFFFF")" = 0 ] ||

@@ -48,18 +48,11 @@ constexpr std::uint32_t kTable[COLOR_COUNT] = {
 class ExampleRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    headless::reset();
-    reset_library_state();
-    scratch_.enter();
-    headless::on_idle([this] { return feed(); });
+    testing_support::begin_package_test(scratch_, [this] { return feed(); });
   }
 
   void TearDown() override {
-    close_script_file();
-    headless::on_idle(nullptr);
-    headless::reset();
-    reset_library_state();
-    scratch_.leave();
+    testing_support::end_package_test(scratch_);
   }
 
   void then(std::function<void()> step) { steps_.push_back(std::move(step)); }

@@ -31,19 +31,12 @@ struct Event {
 class StartedPackage : public ::testing::Test {
  protected:
   void SetUp() override {
-    headless::reset();
-    reset_library_state();
-    scratch_.enter();
-    headless::on_idle([this] { return feed_next(); });
+    begin_package_test(scratch_, [this] { return feed_next(); });
     ZORVA_start(nullptr, nullptr, command_line_, SW_SHOWNORMAL);
   }
 
   void TearDown() override {
-    close_script_file();
-    headless::on_idle(nullptr);
-    headless::reset();
-    reset_library_state();
-    scratch_.leave();
+    end_package_test(scratch_);
   }
 
   static Event next_event() {

@@ -8,11 +8,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "internal/library_state.h"
 #include "internal/script.h"
+#include "platform/testing/headless.h"
 
 namespace zorva::testing_support {
 
@@ -39,6 +42,24 @@ class ScratchDirectory {
   std::filesystem::path path_;
   std::filesystem::path previous_;
 };
+
+// A package test starts from a fresh headless platform and library state, in its own scratch
+// directory, with `feeder` handing input whenever the program waits; it ends by closing the
+// script file and leaving nothing behind for the next test.
+inline void begin_package_test(ScratchDirectory& scratch, std::function<bool()> feeder) {
+  headless::reset();
+  reset_library_state();
+  scratch.enter();
+  headless::on_idle(std::move(feeder));
+}
+
+inline void end_package_test(ScratchDirectory& scratch) {
+  close_script_file();
+  headless::on_idle(nullptr);
+  headless::reset();
+  reset_library_state();
+  scratch.leave();
+}
 
 inline std::string script_text() {
   std::ifstream in(kScriptFileName);

@@ -4,11 +4,15 @@
  * A program defines WinMain, calls ZORVA_start with its four arguments, loops on
  * ZORVA_next_event and draws with the ZORVA_draw_* operations in logical coordinates
  * (origin at the centre of the drawing window, x to the right, y upward). Valid C and C++.
+ *
+ * Besides ZORVA's own names it declares only what WinMain needs (WINAPI, HINSTANCE, LPSTR),
+ * so a program is free to name its own things Rectangle, POINT or RGB. A program that calls
+ * Windows operations itself includes platform/win32.h as well.
  */
 #ifndef ZORVA_H
 #define ZORVA_H
 
-#include "platform/win32.h"
+#include "platform/win32_entry.h"
 
 #ifdef __cplusplus
 extern "C" {

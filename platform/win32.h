@@ -16,12 +16,14 @@
 #include <stddef.h>
 #include <stdint.h>
 
+/* WINAPI, HINSTANCE, LPSTR and WinMain, shared with programs that include only zorva.h. */
+#include "win32_entry.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-/* ---- calling conventions (no meaning on this platform) ---- */
-#define WINAPI
+/* ---- calling conventions (no meaning on this platform; WINAPI comes with the entry) ---- */
 #define CALLBACK
 #define APIENTRY
 
@@ -36,7 +38,6 @@ typedef unsigned int UINT;
 typedef int INT;
 typedef char CHAR;
 typedef uint16_t WCHAR;
-typedef CHAR *LPSTR;
 typedef const CHAR *LPCSTR;
 typedef void *LPVOID;
 typedef const void *LPCVOID;
@@ -67,7 +68,6 @@ typedef WORD ATOM;
   typedef struct name##__ *name
 typedef void *HANDLE;
 DECLARE_HANDLE(HWND);
-DECLARE_HANDLE(HINSTANCE);
 DECLARE_HANDLE(HMENU);
 DECLARE_HANDLE(HDC);
 DECLARE_HANDLE(HICON);
@@ -554,11 +554,6 @@ LPVOID WINAPI GlobalLock(HGLOBAL hMem);
 BOOL WINAPI GlobalUnlock(HGLOBAL hMem);
 HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
 SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
-
-/* ======================================================================
- * The program's entry point, called by the platform's main
- * ====================================================================== */
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nShowCmd);
 
 #ifdef __cplusplus
 }

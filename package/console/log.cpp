@@ -5,6 +5,7 @@
 
 #include "internal/console.h"
 #include "internal/library_state.h"
+#include "platform/win32.h"
 
 namespace zorva {
 namespace {

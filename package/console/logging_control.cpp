@@ -1,6 +1,7 @@
 // Switching the description of drawing calls on and off, and showing the text window.
 #include "internal/library_state.h"
 #include "internal/menu_ids.h"
+#include "platform/win32.h"
 
 extern "C" int ZORVA_show_text_window(int show) {
   if (zorva::g_state.text_window == nullptr) return 0;  // not started: nothing to show

@@ -1,5 +1,6 @@
 // The colour table and the colour check.
 #include "drawing/colors.h"
+#include "platform/win32.h"
 
 namespace zorva {
 

@@ -1,6 +1,7 @@
 // The fixed table of the 24 named colours and the colour check every primitive applies.
 #pragma once
 
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

@@ -1,5 +1,6 @@
 // Device coordinates in 64 bits, clamped or clipped into GDI's safe range.
 #include "drawing/device_geometry.h"
+#include "platform/win32.h"
 
 #include <algorithm>
 #include <cmath>

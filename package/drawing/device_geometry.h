@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

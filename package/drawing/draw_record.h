@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

@@ -7,6 +7,7 @@
 #include "drawing/device_geometry.h"
 #include "drawing/renderers.h"
 #include "internal/library_state.h"
+#include "platform/win32.h"
 
 namespace zorva {
 namespace {

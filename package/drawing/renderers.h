@@ -3,6 +3,7 @@
 
 #include "drawing/colors.h"
 #include "drawing/draw_record.h"
+#include "platform/win32.h"
 
 namespace zorva {
 

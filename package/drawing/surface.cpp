@@ -2,6 +2,7 @@
 #include "drawing/colors.h"
 #include "internal/console.h"
 #include "internal/library_state.h"
+#include "platform/win32.h"
 
 extern "C" int ZORVA_flush(void) {
   using namespace zorva;

@@ -9,6 +9,7 @@
 #include "drawing/draw_record.h"
 #include "internal/console.h"
 #include "internal/library_state.h"
+#include "platform/win32.h"
 
 namespace zorva {
 namespace {

@@ -4,6 +4,7 @@
 #include "internal/library_state.h"
 #include "internal/menu_ids.h"
 #include "internal/script.h"
+#include "platform/win32.h"
 
 namespace zorva {
 namespace {

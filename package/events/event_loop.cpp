@@ -6,6 +6,7 @@
 #include "internal/event_loop.h"
 #include "internal/library_state.h"
 #include "internal/script.h"
+#include "platform/win32.h"
 
 namespace zorva {
 namespace {

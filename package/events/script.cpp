@@ -10,6 +10,7 @@
 #include "internal/menu_ids.h"
 #include "internal/script.h"
 #include "internal/script_line.h"
+#include "platform/win32.h"
 
 namespace zorva {
 namespace {

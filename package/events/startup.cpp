@@ -4,6 +4,7 @@
 #include "internal/draw_window.h"
 #include "internal/library_state.h"
 #include "internal/script.h"
+#include "platform/win32.h"
 
 namespace zorva {
 namespace {

@@ -2,6 +2,7 @@
 // describing drawing calls, and the text window's message procedure.
 #pragma once
 
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

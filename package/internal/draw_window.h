@@ -1,6 +1,7 @@
 // The drawing window's message procedure and its commands.
 #pragma once
 
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "internal/queued_lines.h"
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

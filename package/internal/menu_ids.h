@@ -1,6 +1,7 @@
 // Command identifiers of the drawing window's "&Run" menu (also given by Ctrl+letter keys).
 #pragma once
 
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

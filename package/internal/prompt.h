@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include "platform/win32.h"
 #include "zorva.h"
 
 namespace zorva {

@@ -22,6 +22,7 @@ mv "$work_dir/staged" "$work_dir/prefix"
 prefix=$work_dir/prefix
 
 for wanted in include/zorva/zorva.h include/zorva/platform/win32.h \
+              include/zorva/platform/win32_entry.h \
               lib/cmake/zorva/zorva-config.cmake lib/cmake/zorva/zorva-config-version.cmake \
               lib/pkgconfig/zorva.pc; do
   [ -f "$prefix/$wanted" ] || fail "missing after install: $wanted"

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Checks platform/win32.h, the Windows operations as this platform declares them, against the
-# real <windows.h> of mingw-w64: every function must be declared with the same signature (C
-# rejects a conflicting redeclaration), every constant must have the same value, and every
-# structure the same size and field offsets on 64-bit Windows as here.
+# Checks platform/win32.h and win32_entry.h (the part of it that a program's entry point
+# needs), the Windows operations as this platform declares them, against the real <windows.h>
+# of mingw-w64: every function must be declared with the same signature (C rejects a
+# conflicting redeclaration), every constant must have the same value, and every structure
+# the same size and field offsets on 64-bit Windows as here.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-header="$root/platform/win32.h"
+headers=("$root/platform/win32.h" "$root/platform/win32_entry.h")
 compiler=${1:-x86_64-w64-mingw32-gcc}
 native=${2:-cc}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The part of the header that this platform uses instead of <windows.h>.
-awk '/^#ifdef _WIN32/{skip=1} /^#else/{if (skip) {skip=0; ours=1; next}} ours' "$header" >"$work/ours.h"
+# The part of each header that this platform uses instead of <windows.h>.
+awk 'FNR == 1 {ours = 0} /^#ifdef _WIN32/{skip=1} /^#else/{if (skip) {skip=0; ours=1; next}} ours' \
+  "${headers[@]}" >"$work/ours.h"
 
 {
   echo '#include <windows.h>'

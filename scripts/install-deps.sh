@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libfreetype-dev
+  libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libfreetype-dev libpng-dev
   fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils openbox wmctrl

@@ -16,32 +16,9 @@
 #include "internal/library_state.h"
 #include "internal/script.h"
 #include "platform/testing/headless.h"
+#include "support/scratch_directory.h"
 
 namespace zorva::testing_support {
-
-class ScratchDirectory {
- public:
-  // Makes a fresh directory and makes it the working directory.
-  void enter() {
-    char pattern[] = "/tmp/zorva-test-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    path_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(path_);
-  }
-  // Goes back to the previous working directory and removes the scratch one.
-  void leave() {
-    if (path_.empty()) return;
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(path_);
-    path_.clear();
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-  std::filesystem::path previous_;
-};
 
 // A package test starts from a fresh headless platform and library state, in its own scratch
 // directory, with `feeder` handing input whenever the program waits; it ends by closing the

@@ -157,6 +157,33 @@ typedef struct tagTEXTMETRICA {
   BYTE tmCharSet;
 } TEXTMETRICA, *PTEXTMETRICA, *LPTEXTMETRICA;
 
+/* Device-independent bitmaps: how GetDIBits lays out the pixels it hands back. */
+typedef struct tagBITMAPINFOHEADER {
+  DWORD biSize;
+  LONG biWidth;
+  LONG biHeight; /* negative: the top row comes first */
+  WORD biPlanes;
+  WORD biBitCount;
+  DWORD biCompression;
+  DWORD biSizeImage;
+  LONG biXPelsPerMeter;
+  LONG biYPelsPerMeter;
+  DWORD biClrUsed;
+  DWORD biClrImportant;
+} BITMAPINFOHEADER, *PBITMAPINFOHEADER, *LPBITMAPINFOHEADER;
+
+typedef struct tagRGBQUAD {
+  BYTE rgbBlue;
+  BYTE rgbGreen;
+  BYTE rgbRed;
+  BYTE rgbReserved;
+} RGBQUAD, *LPRGBQUAD;
+
+typedef struct tagBITMAPINFO {
+  BITMAPINFOHEADER bmiHeader;
+  RGBQUAD bmiColors[1];
+} BITMAPINFO, *PBITMAPINFO, *LPBITMAPINFO;
+
 /* In-memory dialog templates: WORD-aligned, packed, as published. */
 #pragma pack(push, 2)
 typedef struct {
@@ -421,6 +448,9 @@ typedef DLGITEMTEMPLATE *PDLGITEMTEMPLATEA;
 
 #define SRCCOPY ((DWORD)0x00CC0020)
 
+#define BI_RGB 0L
+#define DIB_RGB_COLORS 0
+
 #define FW_DONTCARE 0
 #define FW_NORMAL 400
 #define FW_BOLD 700
@@ -512,6 +542,8 @@ BOOL WINAPI DeleteDC(HDC hdc);
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop);
 BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, const RECT *lprcScroll, const RECT *lprcClip,
                      HRGN hrgnUpdate, LPRECT lprcUpdate);
+int WINAPI GetDIBits(HDC hdc, HBITMAP hbm, UINT start, UINT cLines, LPVOID lpvBits,
+                     LPBITMAPINFO lpbmi, UINT usage);
 
 /* ======================================================================
  * GDI32: objects

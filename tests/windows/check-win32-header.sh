@@ -38,6 +38,8 @@ fields=(
   "TEXTMETRICA tmHeight tmAscent tmDescent tmInternalLeading tmExternalLeading tmAveCharWidth tmMaxCharWidth tmWeight tmOverhang tmDigitizedAspectX tmDigitizedAspectY tmFirstChar tmLastChar tmDefaultChar tmBreakChar tmItalic tmUnderlined tmStruckOut tmPitchAndFamily tmCharSet"
   "DLGTEMPLATE style dwExtendedStyle cdit x y cx cy"
   "DLGITEMTEMPLATE style dwExtendedStyle x y cx cy id"
+  "BITMAPINFOHEADER biSize biWidth biHeight biPlanes biBitCount biCompression biSizeImage biXPelsPerMeter biYPelsPerMeter biClrUsed biClrImportant"
+  "RGBQUAD rgbBlue rgbGreen rgbRed rgbReserved" "BITMAPINFO bmiHeader bmiColors"
 )
 {
   echo '#include <stddef.h>'

@@ -1,8 +1,10 @@
 // The drawing window's procedure: turns clicks, characters and timer messages into the current
-// event, carries out the "&Run" commands and keeps the window showing the off-screen surface.
+// event, carries out the "&Run" commands and Ctrl+S, and keeps the window showing the
+// off-screen surface.
 #include "internal/draw_window.h"
 #include "internal/library_state.h"
 #include "internal/menu_ids.h"
+#include "internal/save_picture.h"
 #include "internal/script.h"
 #include "platform/win32.h"
 
@@ -31,12 +33,21 @@ WPARAM command_for_key(WPARAM virtual_key) {
   }
 }
 
-void handle_key_down(WPARAM virtual_key) {
+// Ctrl+S saves the picture. It is no menu command, and a held key saves one picture only.
+constexpr WPARAM kSavePictureKey = 'S';
+constexpr LPARAM kKeyWasDown = LPARAM{1} << 30;
+
+void handle_key_down(WPARAM virtual_key, LPARAM key_data) {
   if (virtual_key == kVirtualKeyControl) {
     g_state.ctrl_down = 1;
     return;
   }
-  if (g_state.ctrl_down != 0) run_menu_command(command_for_key(virtual_key));
+  if (g_state.ctrl_down == 0) return;
+  if (virtual_key == kSavePictureKey) {
+    if ((key_data & kKeyWasDown) == 0) save_picture();
+    return;
+  }
+  run_menu_command(command_for_key(virtual_key));
 }
 
 void toggle_recording() {
@@ -164,7 +175,7 @@ LRESULT CALLBACK draw_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
       return 0;
     }
     case WM_KEYDOWN:
-      handle_key_down(wparam);
+      handle_key_down(wparam, lparam);
       return 0;
     case WM_KEYUP:
       if (wparam == kVirtualKeyControl) s.ctrl_down = 0;

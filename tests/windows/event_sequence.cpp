@@ -246,6 +246,11 @@ void run_sequence() {
   post_char('n');
   next("after Ctrl+F, n");
 
+  // Ctrl+S saves the picture (the log below says where) and makes no event.
+  post_ctrl_chord('S', 0x1F);
+  post_char('o');
+  next("Ctrl+S then o");
+
   ask_in_prompt();
   post_char('p');
   next("after the prompt, p");
@@ -272,6 +277,7 @@ void run_sequence() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR command_line,
                    int show_mode) {
   std::remove(zorva::kScriptFileName);
+  std::remove("ZORVA-001.png");
   g_out = windiff::open_output("events.txt");
   ZORVA_start(instance, previous_instance, command_line, show_mode);
   ZORVA_set_logging(0);

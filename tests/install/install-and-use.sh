@@ -24,7 +24,7 @@ prefix=$work_dir/prefix
 for wanted in include/zorva/zorva.h include/zorva/platform/win32.h \
               include/zorva/platform/win32_entry.h \
               lib/cmake/zorva/zorva-config.cmake lib/cmake/zorva/zorva-config-version.cmake \
-              lib/pkgconfig/zorva.pc; do
+              lib/pkgconfig/zorva.pc bin/zorva-diff; do
   [ -f "$prefix/$wanted" ] || fail "missing after install: $wanted"
 done
 
@@ -50,6 +50,9 @@ run_consumer() {
   [ "$output" = "consumer: 3 ticks, then quit" ] || fail "$program said: $output"
   echo "$output"
 }
+
+# The tools run from the moved prefix.
+"$prefix/bin/zorva-diff" --help | grep -q '^Usage: zorva-diff' || fail "bin/zorva-diff --help failed"
 
 echo "== find_package(zorva CONFIG) =="
 cmake -S "$consumer_dir" -B "$work_dir/cmake-build" -DCMAKE_PREFIX_PATH="$prefix" \

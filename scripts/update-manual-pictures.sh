@@ -10,8 +10,10 @@ build=${1:-build}
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-# Only the programs the suite drives: the game and the examples.
-programs=(shooter $(cmake --build "$build" --target help | grep -o 'example_[a-z_]*' | sort -u))
+# Only the programs the suite drives: the game, the examples, the teaching samples and the
+# picture comparison.
+programs=(shooter zorva-diff
+  $(cmake --build "$build" --target help | grep -oE '(example|teaching)_[a-z_]*' | sort -u))
 cmake --build "$build" -j "$(nproc)" --target "${programs[@]}"
 
 suite_status=0
@@ -33,6 +35,7 @@ pictures=(
   "recorded-demo.png   e2e_examples/recorded_demo.png"
   "colours.png         e2e_examples/colour_swatches.png"
   "coordinates.png     e2e_examples/coordinates.png"
+  "teaching-saved.png  e2e_picture/ZORVA-001.png"
 )
 
 mkdir -p docs/images

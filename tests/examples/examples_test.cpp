@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "example_run.h"
 #include "internal/library_state.h"
 #include "internal/script.h"
 #include "platform/testing/headless.h"
@@ -33,78 +34,12 @@ namespace {
 using testing_support::last_log_line;
 using testing_support::script_text;
 
-using Program = int(WINAPI*)(HINSTANCE, HINSTANCE, LPSTR, int);
-
 // The colours as the manual's table gives them, as 0x00RRGGBB.
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kTable[COLOR_COUNT] = {
     0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
     0x9900CC, 0x003399, 0x996699, 0x99FFFF, 0x99FFCC, 0xFF6600, 0x996633, 0xFF99CC,
     0xFFFF99, 0xCC9933, 0xFF9966, 0x006633, 0x33CC99, 0x999933, 0x808080, 0xCCCCCC};
-
-// Runs one example in a scratch working directory. The steps queued with `then` are carried
-// out one at a time whenever the program waits; once they are done the window is closed the
-// way the user would, and the example must return 0.
-class ExampleRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    testing_support::begin_package_test(scratch_, [this] { return feed(); });
-  }
-
-  void TearDown() override {
-    testing_support::end_package_test(scratch_);
-  }
-
-  void then(std::function<void()> step) { steps_.push_back(std::move(step)); }
-
-  void run_to_the_end(Program program) {
-    char command_line[1] = {0};
-    EXPECT_EQ(program(nullptr, nullptr, command_line, SW_SHOWNORMAL), 0);
-    EXPECT_TRUE(steps_.empty()) << "the example quit before all its steps were done";
-  }
-
-  // Logical coordinates, as the examples use them.
-  static std::uint32_t pixel(int x, int y) {
-    return headless::client_pixel(g_state.draw_window, g_state.origin_x + x, g_state.origin_y - y);
-  }
-  static void click(int x, int y) {
-    headless::click(g_state.draw_window, g_state.origin_x + x, g_state.origin_y - y);
-  }
-  static void ctrl(int letter) {
-    headless::key_down(VK_CONTROL);
-    headless::key_down(letter);
-    headless::key_up(letter);
-    headless::key_up(VK_CONTROL);
-  }
-  // Lets the clock run on, so that a running animation gets its next tick.
-  static void wait_ms(std::uint32_t ms) { headless::advance_ms(ms); }
-
- private:
-  bool feed() {
-    if (!steps_.empty()) {
-      auto step = std::move(steps_.front());
-      steps_.pop_front();
-      step();
-      return true;
-    }
-    if (!closed_) {
-      closed_ = true;
-      headless::close_request(g_state.draw_window);
-      return true;
-    }
-    if (++turns_after_close_ > 1000) {
-      ADD_FAILURE() << "the example went on waiting after its window was closed";
-      PostQuitMessage(99);
-      return true;
-    }
-    return false;
-  }
-
-  std::deque<std::function<void()>> steps_;
-  bool closed_ = false;
-  int turns_after_close_ = 0;
-  testing_support::ScratchDirectory scratch_;
-};
 
 // Where the ball of bouncing_ball is: the centre of the orange pixels' bounding box.
 std::optional<std::pair<int, int>> ball_centre() {

@@ -10,12 +10,11 @@ namespace zorva::png {
 
 // Empty when a width by height picture can be read or written; otherwise why not.
 inline std::string size_problem(std::int64_t width, std::int64_t height) {
-  if (width <= 0 || height <= 0) {
-    return "the picture has no pixels (" + std::to_string(width) + "x" + std::to_string(height) + ")";
-  }
+  const std::string size = std::to_string(width) + "x" + std::to_string(height);
+  if (width <= 0 || height <= 0) return "the picture has no pixels (" + size + ")";
   if (width * height > kMaxPixels) {
-    return "the picture is too large (" + std::to_string(width) + "x" + std::to_string(height) +
-           " pixels; at most " + std::to_string(kMaxPixels) + ")";
+    return "the picture is too large (" + size + " pixels; at most " +
+           std::to_string(kMaxPixels) + ")";
   }
   return "";
 }

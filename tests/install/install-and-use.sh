@@ -52,7 +52,8 @@ run_consumer() {
 }
 
 # The tools run from the moved prefix.
-"$prefix/bin/zorva-diff" --help | grep -q '^Usage: zorva-diff' || fail "bin/zorva-diff --help failed"
+help=$("$prefix/bin/zorva-diff" --help) || fail "bin/zorva-diff --help failed"
+[[ $help == "Usage: zorva-diff "* ]] || fail "bin/zorva-diff --help said: ${help:0:80}"
 
 echo "== find_package(zorva CONFIG) =="
 cmake -S "$consumer_dir" -B "$work_dir/cmake-build" -DCMAKE_PREFIX_PATH="$prefix" \

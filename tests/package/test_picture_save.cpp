@@ -44,7 +44,8 @@ TEST_F(PictureSave, TheFileHoldsTheClientAreaAsShown) {
   int differing = 0;
   for (int y = 0; y < picture.height; ++y) {
     for (int x = 0; x < picture.width; ++x) {
-      differing += picture.pixels[y * picture.width + x] != headless::client_pixel(g_state.draw_window, x, y);
+      const std::uint32_t shown = headless::client_pixel(g_state.draw_window, x, y);
+      differing += picture.pixels[y * picture.width + x] != shown;
     }
   }
   EXPECT_EQ(differing, 0);

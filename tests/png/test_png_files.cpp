@@ -34,8 +34,9 @@ std::string bytes_of(const std::string& path) {
 
 RgbImage pattern(int width, int height) {
   RgbImage image{width, height, {}};
-  for (int i = 0; i < width * height; ++i) image.pixels.push_back(0x010203u * static_cast<std::uint32_t>(i * 37));
-  for (auto& pixel : image.pixels) pixel &= 0xFFFFFFu;
+  for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(width * height); ++i) {
+    image.pixels.push_back((0x010203u * i * 37) & 0xFFFFFFu);
+  }
   return image;
 }
 

@@ -13,7 +13,8 @@ namespace zorva::tools {
 namespace {
 
 constexpr const char* kHelp =
-    R"(Usage: zorva-diff EXPECTED.png ACTUAL.png [--tolerance T] [--max-differ PERCENT] [--out DIFF.png]
+    R"(Usage: zorva-diff EXPECTED.png ACTUAL.png
+                  [--tolerance T] [--max-differ PERCENT] [--out DIFF.png]
 
 Compares two pictures pixel by pixel and prints
   N of M pixels differ (P%)

@@ -11,8 +11,9 @@ namespace {
 
 bool close(std::uint32_t a, std::uint32_t b, int tolerance) {
   for (int shift : {0, 8, 16}) {
-    const int difference = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-    if (std::abs(difference) > tolerance) return false;
+    const int a_value = static_cast<int>((a >> shift) & 0xFF);
+    const int b_value = static_cast<int>((b >> shift) & 0xFF);
+    if (std::abs(a_value - b_value) > tolerance) return false;
   }
   return true;
 }

@@ -48,17 +48,20 @@ fail() { echo "install-deps: $*" >&2; exit 2; }
 # The names in column $1 (1 Debian, 2 Fedora, 3 Arch) of the rows of the wanted groups, each
 # once, joined by spaces. Plain bash (3 and later), so it works on any system.
 names_for() {
-  local column=$1 group wanted name list=""
-  local -a columns names
+  local column=$1 group wanted name list="" row
+  local -a fields names
   shift
-  while read -r group columns[1] columns[2] columns[3]; do
+  while read -r row; do
+    read -r -a fields <<<"$row"
+    group=${fields[0]:-}
     [ -n "$group" ] || continue
     for wanted in "$@"; do
       [ "$group" = "$wanted" ] || continue
-      IFS=, read -r -a names <<<"${columns[$column]}"
+      IFS=, read -r -a names <<<"${fields[$column]}"
       for name in "${names[@]}"; do
-        [ "$name" != - ] && [[ " $list " != *" $name "* ]] || continue
-        list="${list:+$list }$name"
+        if [ "$name" != - ] && [[ " $list " != *" $name "* ]]; then
+          list="${list:+$list }$name"
+        fi
       done
     done
   done <<<"$package_table"
@@ -66,10 +69,11 @@ names_for() {
 }
 
 # Every row names its group and all three systems, so no name slips into another column.
-while read -r group debian fedora arch extra; do
+while read -r group debian _ arch extra; do
   [ -n "$group" ] || continue
-  [[ " ${all_groups[*]} " == *" $group "* ]] && [ -n "$arch" ] && [ -z "$extra" ] ||
+  if [[ " ${all_groups[*]} " != *" $group "* ]] || [ -z "$arch" ] || [ -n "$extra" ]; then
     fail "the package table's row for '$debian' needs a group and three names"
+  fi
 done <<<"$package_table"
 
 groups=("$@")

@@ -20,7 +20,8 @@ work_dir=$(cd "$work_dir" && pwd)
 for language in c cxx; do
   build=$work_dir/$language
   echo "== $language project =="
-  cmake -S "$projects_dir/$language" -B "$build" -DZORVA_CHECKOUT="$source_dir" \
+  # The Makefile generator, whose help lists the targets.
+  cmake -G "Unix Makefiles" -S "$projects_dir/$language" -B "$build" -DZORVA_CHECKOUT="$source_dir" \
     -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >"$work_dir/$language-configure.log" 2>&1 ||
     { cat "$work_dir/$language-configure.log" >&2; fail "$language: configure failed"; }
 
@@ -28,7 +29,7 @@ for language in c cxx; do
   targets=$(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ /]*\)\( .*\)\{0,1\}$/\1/p')
   extra=$(grep -E 'shooter|example|bench|test|windiff|fuzz|main_program|own_names|c_program|install' \
             <<<"$targets" || true)
-  [ -z "$extra" ] || fail "$language: ZORVA added targets the project did not ask for: $(echo $extra)"
+  [ -z "$extra" ] || fail "$language: ZORVA added targets the project did not ask for: ${extra//$'\n'/ }"
 
   if grep -qiE '^(GTest|GTEST|benchmark)_[A-Z_]*(DIR|LIBRARY)' "$build/CMakeCache.txt"; then
     fail "$language: the configure looked for GoogleTest or Google Benchmark"

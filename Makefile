@@ -31,9 +31,10 @@ run:
 	cmake --build $(BUILD) -j $(JOBS) --target shooter
 	./$(BUILD)/shooter
 
-# Every test runs, the short fuzzing run and the Windows comparison included.
+# Every test runs, the short fuzzing run and the Windows comparison included; the Release
+# build also builds the benchmarks.
 test:
-	@$(DEPS) run test fuzz windows
+	@$(DEPS) run test bench fuzz windows
 	bash scripts/run-tests.sh
 
 # The benchmarks, with the test suite whose key-latency check is one of the figures.

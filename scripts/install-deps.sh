@@ -2,7 +2,7 @@
 # Installs the Debian packages that a part of the work needs, by group:
 #   run      building and running the library, the game and the examples (make run, make build)
 #   test     the tests: GoogleTest, and Xvfb with the tools that drive and photograph windows
-#   bench    the benchmarks (with run and test: make bench)
+#   bench    the benchmarks (make bench with run and test; make test with every group)
 #   fuzz     the libFuzzer targets (clang and its runtime)
 #   windows  the cross-build for Windows and Wine to run it
 #

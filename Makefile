@@ -1,35 +1,55 @@
-# The two commands of the README, plus benchmarks. Each installs what is missing first.
+# The commands of the README. Each installs what it needs first (scripts/install-deps.sh, by
+# group), so make run brings only what building and running the game takes.
 JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
+DEPS := bash scripts/install-deps.sh
+# The light configuration of make run and make build: the library, the game and the examples,
+# without the tests and benchmarks (so without GoogleTest and Google Benchmark). A build folder
+# that make test or make bench configured keeps its configuration.
+CONFIGURE := [ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release \
+  -DZORVA_TESTS=OFF -DZORVA_BENCH=OFF
 
 .PHONY: all deps build run test bench fuzz windows clean
 
 all: build
 
+# Every group at once.
 deps:
-	@bash scripts/install-deps.sh
+	@$(DEPS)
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-
-build: deps $(BUILD)/CMakeCache.txt
+# The library, the game and the examples.
+build:
+	@$(DEPS) run
+	@$(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the library and the game, then the game.
+run:
+	@$(DEPS) run
+	@$(CONFIGURE)
+	cmake --build $(BUILD) -j $(JOBS) --target shooter
 	./$(BUILD)/shooter
 
-test: deps
+# Every test runs, the short fuzzing run and the Windows comparison included; the Release
+# build also builds the benchmarks.
+test:
+	@$(DEPS) run test bench fuzz windows
 	bash scripts/run-tests.sh
 
-bench: deps $(BUILD)/CMakeCache.txt
+# The benchmarks, with the test suite whose key-latency check is one of the figures.
+bench:
+	@$(DEPS) run test bench
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DZORVA_TESTS=ON -DZORVA_BENCH=ON >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 	bash scripts/run-bench.sh $(BUILD)
 
-fuzz: deps
+fuzz:
+	@$(DEPS) run fuzz
 	bash scripts/run-fuzz.sh
 
-windows: deps
+windows:
+	@$(DEPS) run windows
 	bash scripts/build-windows.sh
 
 clean:

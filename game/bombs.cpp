@@ -59,7 +59,9 @@ void step_bombs(RandomGenerator& random, BombSlots& bombs, int ship_x, int ship_
 
 void draw_bombs(const BombSlots& bombs) {
   for (const Point& slot : bombs) {
-    if (slot.y < kBombBottom) continue;
+    // A bomb resting on the bottom line is not drawn: its box would reach below the
+    // playfield, where nothing ever paints it out again.
+    if (slot.y <= kBombBottom) continue;
     ZORVA_draw_rectangle(GRAY_50, slot.x - 1, slot.y - 1, slot.x + 1, slot.y + 11, 0);
     ZORVA_draw_line(RED, slot.x, slot.y, slot.x, slot.y + 10, 0);
   }

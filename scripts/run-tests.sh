@@ -40,10 +40,13 @@ run_suite() {
   (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 300)
 }
 
+# Everything on, whatever a folder was configured with before (make run leaves the tests and
+# benchmarks off in build/).
+everything=(-DBUILD_TESTING=ON -DZORVA_TESTS=ON -DZORVA_GAME=ON -DZORVA_EXAMPLES=ON -DZORVA_INSTALL=ON)
 echo "== Release build =="
-run_suite build -DCMAKE_BUILD_TYPE=Release
+run_suite build -DCMAKE_BUILD_TYPE=Release "${everything[@]}" -DZORVA_BENCH=ON
 echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer =="
-run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DZORVA_SANITIZE=ON -DZORVA_BENCH=OFF
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DZORVA_SANITIZE=ON "${everything[@]}" -DZORVA_BENCH=OFF
 
 # Steps that live in their own scripts: a short fuzzing run, and the Windows build checked
 # against this platform under Wine.

@@ -35,7 +35,12 @@ quietly() {  # runs a command with its output in the log; shows the log's tail i
 : >"$log"
 
 step "building for this platform ($linux_build) and for Windows ($windows_build)"
-[ -f "$linux_build/CMakeCache.txt" ] || quietly cmake -S . -B "$linux_build" -DCMAKE_BUILD_TYPE=Release
+# The comparison programs come with the tests, which a folder that make run configured lacks.
+if [ -f "$linux_build/CMakeCache.txt" ]; then
+  quietly cmake -S . -B "$linux_build" -DZORVA_TESTS=ON -DBUILD_TESTING=ON
+else
+  quietly cmake -S . -B "$linux_build" -DCMAKE_BUILD_TYPE=Release
+fi
 quietly cmake --build "$linux_build" -j "$(nproc)" --target "${programs[@]}" windiff_compare_pictures
 quietly bash scripts/build-windows.sh
 

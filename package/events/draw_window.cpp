@@ -53,7 +53,14 @@ void handle_key_down(WPARAM virtual_key, LPARAM key_data) {
 void toggle_recording() {
   LibraryState& s = g_state;
   if (!s.recording) {
+    if (s.playing_back || s.play_one) {
+      // Recording would empty the very file being played: refused, as a playback started
+      // during a recording is, so nothing recorded is ever lost.
+      ZORVA_log("Cannot open script file %s for writing\n", kScriptFileName);
+      return;
+    }
     s.recording = 1;  // the file opens with the first line written
+    s.script_write_failed = false;  // a new recording writes whatever an earlier one met
     CheckMenuItem(s.run_menu, kCommandRecord, MF_CHECKED);
     return;
   }

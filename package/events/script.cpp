@@ -109,11 +109,9 @@ void script_write_event(int kind, int x, int y, char key) {
     // A quit writes no line of its own; the pending run was written by the caller.
     return;
   }
-  if (s.script_write_failed) {
-    // The failed recording was stopped; only a recording started since then writes again.
-    if (s.recording == 0) return;
-    s.script_write_failed = false;
-  }
+  // The failed recording was stopped; only a recording started since then writes again
+  // (starting one clears the flag, so its lines, even a run written at its stop, all count).
+  if (s.script_write_failed) return;
   if (!open_for_writing()) return;
   std::FILE* file = s.script_file;
   switch (kind) {

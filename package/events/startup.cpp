@@ -59,8 +59,15 @@ extern "C" int ZORVA_start(HINSTANCE instance, HINSTANCE previous_instance, LPST
   s.offscreen_dc = CreateCompatibleDC(s.window_dc);
   SelectObject(s.offscreen_dc, s.offscreen_bitmap);
 
+  // A program whose entry is main() has no show mode to hand on and passes 0, SW_HIDE: hidden
+  // windows would never show anything nor take a click or a key, so they are shown normally.
+  const bool hide_refused = show_mode == SW_HIDE;
+  if (hide_refused) show_mode = SW_SHOWNORMAL;
   ShowWindow(s.text_window, show_mode);
   ShowWindow(s.draw_window, show_mode);
+  if (hide_refused) {
+    ZORVA_log("ZORVA_start was given show mode 0 (SW_HIDE); showing the windows anyway.\n");
+  }
 
   SetTimer(s.draw_window, kTickTimerId, kTickPeriodMs, nullptr);
   return 1;

@@ -45,7 +45,7 @@ struct LibraryState {
   std::FILE* script_file = nullptr;
   bool script_file_writing = false;  // which direction script_file was opened for
   // A write of the recording failed and was reported: the recording was stopped, and nothing
-  // is written again until a recording is started anew.
+  // is written again until a recording is started anew (the Record command clears it).
   bool script_write_failed = false;
   int periodic_count = 0;
   std::uint8_t logging_enabled = 1;

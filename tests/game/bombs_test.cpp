@@ -155,6 +155,7 @@ TEST_F(BombTest, AHitOnTheShipDrawsTenExplosionsAndTenSparks) {
 }
 
 TEST_F(BombTest, OnlyBombsAboveTheBottomAreDrawn) {
+  bombs[0] = Point{10, -250};  // on the bottom line: still in flight, but not drawn
   bombs[1] = Point{10, 0};
   bombs[2] = Point{10, -251};
   start_logging();

@@ -83,6 +83,21 @@ TEST_F(ScriptDiskErrors, FileRemovedUnderTheRecordingIsReportedOnceAndANewRecord
   EXPECT_EQ(last_log_line(), "marker");
 }
 
+// The next recording's only line is the run written when it is stopped.
+TEST_F(ScriptDiskErrors, ATicksOnlyRecordingAfterAFailedOneIsWritten) {
+  command(kCommandRecord);
+  record_click(1, 1);
+  fs::remove(kScriptFileName);
+  record_click(2, 2);  // fails and stops the recording
+  command(kCommandRecord);
+  ZORVA_set_animation(ANIMATION_RUN);
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(next_event().kind, ZORVA_PERIODIC);
+  ZORVA_set_animation(ANIMATION_HALT);
+  command(kCommandRecord);
+  record_click(3, 3);
+  EXPECT_EQ(script_text(), "ZORVA_PERIODIC(3);\n");
+}
+
 TEST_F(ScriptDiskErrors, FileReplacedUnderTheRecordingIsReportedButARenamedOneRecordsOn) {
   command(kCommandRecord);
   record_click(1, 1);

@@ -142,6 +142,15 @@ TEST_F(Script, QuitWritesThePendingRunAndFinishDoesNot) {
   EXPECT_EQ(script_text(), "ZORVA_PERIODIC(3);\n");
 }
 
+TEST_F(Script, QuitWithNothingPendingLeavesTheFileAsItWas) {
+  write_script("ZORVA_KBD(65);\n");
+  command(kCommandRecord);
+  PostQuitMessage(0);
+  EXPECT_EQ(next_event().kind, ZORVA_QUIT);
+  ZORVA_finish();
+  EXPECT_EQ(script_text(), "ZORVA_KBD(65);\n");
+}
+
 TEST_F(Script, RecordingAfterPlaybackIsNotLost) {
   write_script("ZORVA_KBD(65);\n");
   command(kCommandPlayOne);
@@ -190,6 +199,23 @@ TEST_F(Script, PlaybackStartedDuringARecordingThatHasWrittenNothingLeavesTheFile
   click_when_idle();
   next_event();
   EXPECT_EQ(last_log_line(), "Cannot open script file ZORVA.SCR for reading");
+}
+
+TEST_F(Script, RecordingAskedForDuringPlaybackIsRefusedAndTheFileIsKept) {
+  const std::string recorded = "ZORVA_KBD(65);\nZORVA_KBD(66);\nZORVA_KBD(67);\n";
+  write_script(recorded);
+  command(kCommandPlayback);
+  EXPECT_EQ(next_event().key, 'A');
+  command(kCommandRecord);
+  EXPECT_EQ(next_event().key, 'B');  // playback goes on
+  EXPECT_EQ(last_log_line(), "Cannot open script file ZORVA.SCR for writing");
+  EXPECT_EQ(g_state.recording, 0);
+  EXPECT_FALSE(checked(kCommandRecord));
+  EXPECT_EQ(next_event().key, 'C');
+  click_when_idle();
+  EXPECT_EQ(next_event().kind, ZORVA_MOUSE);
+  EXPECT_EQ(last_log_line(), "EOF encountered in script file ZORVA.SCR");
+  EXPECT_EQ(script_text(), recorded);
 }
 
 }  // namespace

@@ -60,6 +60,15 @@ TEST_F(Startup, StartClearsTheAnimationFlags) {
   EXPECT_EQ(g_state.single_step, 0);
 }
 
+TEST_F(Startup, HiddenShowModeShowsBothWindowsAndSaysSo) {
+  ZORVA_start(nullptr, nullptr, command_line_, SW_HIDE);
+  EXPECT_TRUE(IsWindowVisible(g_state.draw_window));
+  EXPECT_TRUE(IsWindowVisible(g_state.text_window));
+  EXPECT_EQ(GetFocus(), g_state.draw_window);
+  EXPECT_EQ(last_log_line(),
+            "ZORVA_start was given show mode 0 (SW_HIDE); showing the windows anyway.");
+}
+
 TEST_F(Startup, FinishReleasesTheWindowDcAndClosesTheScript) {
   command(kCommandRecord);
   when_idle([] { click_logical(0, 0); });

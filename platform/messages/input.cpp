@@ -1,17 +1,16 @@
 // OS input becomes window messages here: the menu of the top-level window sees it first,
 // disabled windows get nothing, keys go to the focus and clicks to the deepest child.
-#include "platform/messages/input.h"
-
 #include <algorithm>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
+#include "platform/driver/os_events.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/message_queue.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
-namespace zorva::platform::input {
+namespace zorva::platform::os_events {
 namespace {
 
 // Set while the menu took a button press, so it also takes the release.
@@ -66,7 +65,7 @@ void queue_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, int ty
   queued.msg.message = message;
   queued.msg.wParam = wparam;
   queued.msg.lParam = lparam;
-  queued.msg.time = static_cast<DWORD>(backend().now_ms());
+  queued.msg.time = static_cast<DWORD>(driver().now_ms());
   queued.typed = typed;
   queue_input(queued);
 }
@@ -87,7 +86,7 @@ void key_down(int vk, unsigned char typed, bool repeat) {
   const bool alt = key_is_down(VK_MENU);
   const bool ctrl = key_is_down(VK_CONTROL);
   int character = character_for_key_now(vk);
-  // The backend's typed text wins, except for the control characters of Ctrl+letter.
+  // The driver's typed text wins, except for the control characters of Ctrl+letter.
   if (typed && !ctrl && !alt) character = typed;
   const bool system = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
   queue_message(target->handle, system ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<WPARAM>(vk),
@@ -137,4 +136,4 @@ void close_request(HWND top_level) {
 
 void reset_input_for_tests() { state() = InputState{}; }
 
-}  // namespace zorva::platform::input
+}  // namespace zorva::platform::os_events

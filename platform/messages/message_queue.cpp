@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <deque>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
+#include "platform/driver/presenting.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/timers.h"
-#include "platform/testing/headless.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -17,7 +17,10 @@ namespace {
 
 // Windows refuses to post beyond this many messages; so do we, for either queue.
 constexpr std::size_t kMaxQueuedMessages = 10000;
-constexpr std::uint64_t kMaxHeadlessIdleRounds = 1000000;
+// Waits in a row that end without a message before the driver hears that input it reports
+// never becomes one. Real waits take time, so only a driver whose input costs no time (a
+// headless one fed by a program that keeps claiming progress) ever gets there.
+constexpr std::uint64_t kMaxIdleRounds = 1000000;
 
 struct MessageQueue {
   std::deque<QueuedMessage> posted;
@@ -50,7 +53,7 @@ MSG stamped(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   msg.message = message;
   msg.wParam = wparam;
   msg.lParam = lparam;
-  msg.time = static_cast<DWORD>(backend().now_ms());
+  msg.time = static_cast<DWORD>(driver().now_ms());
   return msg;
 }
 
@@ -152,7 +155,7 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
   if (hWnd && !find_window(hWnd)) return FALSE;
   // One message turn: show what was drawn since the last one, then take in OS input.
   present_changed_windows();
-  backend().poll_input();
+  driver().poll_input();
   QueuedMessage found;
   if (!next_message(hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0, found)) return FALSE;
   *lpMsg = found.msg;
@@ -168,15 +171,13 @@ BOOL WINAPI WaitMessage(void) {
     // Input that the menu takes becomes no message but changes pixels: show them before
     // sleeping again.
     present_changed_windows();
-    backend().poll_input();
+    driver().poll_input();
     if (message_ready()) return TRUE;
-    // Real waits take time; a test's idle feeder that keeps claiming progress while nothing
-    // ever arrives would spin for ever instead.
-    if (round == kMaxHeadlessIdleRounds && headless_backend_selected())
-      throw zorva::headless::WouldWaitForever(
-          "the idle feeder keeps reporting input, but no message ever arrives: the program "
-          "would wait forever");
-    backend().wait_for_input(next_timer_deadline());
+    if (round == kMaxIdleRounds) {
+      driver().stalled(Stall::kInputNeverArrives);
+    } else if (!driver().wait_for_input(next_timer_deadline())) {
+      driver().stalled(Stall::kNothingToWaitFor);
+    }
   }
 }
 

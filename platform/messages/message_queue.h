@@ -15,7 +15,7 @@ struct QueuedMessage {
   int typed = -1;  // -1: none recorded; 0: the key types nothing; else the character (1..255)
 };
 
-// Adds an input message (keys, clicks, close requests) from the backend; false if the queue
+// Adds an input message (keys, clicks, close requests) from a driver; false if the queue
 // is full and the message was dropped.
 bool queue_input(const QueuedMessage& message);
 // Drops every queued message addressed to the window (it is being destroyed).

@@ -1,11 +1,11 @@
-// SetTimer, KillTimer and the clock: timers are deadlines on the backend clock, and a timer
+// SetTimer, KillTimer and the clock: timers are deadlines on the driver clock, and a timer
 // that has fallen due yields one WM_TIMER however long the program was busy.
 #include "platform/messages/timers.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -34,7 +34,7 @@ std::vector<Timer>::iterator find_timer(HWND hwnd, UINT_PTR id) {
 }  // namespace
 
 const Timer* due_timer(HWND hwnd_filter) {
-  const std::uint64_t now = backend().now_ms();
+  const std::uint64_t now = driver().now_ms();
   const Timer* best = nullptr;
   for (const Timer& t : timer_table().timers) {
     if (t.due_ms > now) continue;
@@ -47,7 +47,7 @@ const Timer* due_timer(HWND hwnd_filter) {
 void timer_delivered(HWND hwnd, UINT_PTR id) {
   auto it = find_timer(hwnd, id);
   if (it == timer_table().timers.end()) return;
-  const std::uint64_t now = backend().now_ms();
+  const std::uint64_t now = driver().now_ms();
   it->due_ms += it->period_ms;
   if (it->due_ms <= now) it->due_ms = now + it->period_ms;
 }
@@ -97,7 +97,7 @@ UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC l
       } while (find_timer(nullptr, id) != table.timers.end());
     }
   }
-  const std::uint64_t due = backend().now_ms() + period;
+  const std::uint64_t due = driver().now_ms() + period;
   if (auto it = find_timer(hWnd, id); it != table.timers.end()) {
     it->period_ms = period;
     it->due_ms = due;
@@ -116,6 +116,6 @@ BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent) {
   return TRUE;
 }
 
-DWORD WINAPI GetTickCount(void) { return static_cast<DWORD>(backend().now_ms()); }
+DWORD WINAPI GetTickCount(void) { return static_cast<DWORD>(driver().now_ms()); }
 
 }  // extern "C"

@@ -1,4 +1,4 @@
-// Window timers: deadlines on the backend clock, at most one WM_TIMER pending per timer.
+// Window timers: deadlines on the driver clock, at most one WM_TIMER pending per timer.
 #pragma once
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/message_queue.h"
@@ -161,7 +161,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     menus::close_popups(*top);
     // A window takes its menu bar with it, as on Windows.
     if (top->menu) DestroyMenu(std::exchange(top->menu, nullptr));
-    if (top->os_window) backend().close_window(*top);
+    if (top->os_window) driver().close_window(*top);
     top->os_window = 0;
     top->visible = false;
   }

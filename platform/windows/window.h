@@ -41,7 +41,7 @@ struct Window {
   bool destroying = false;
   LONG_PTR user_data = 0;    // for built-in window procedures (dialogs, controls)
   Pixmap framebuffer;        // top-level windows: the whole outer area, menu strip included
-  std::uint32_t os_window = 0;  // backend's id for top-level windows, 0 if none
+  std::uint32_t os_window = 0;  // the driver's id for top-level windows, 0 if none
 };
 
 HandleTable<Window>& windows();
@@ -64,7 +64,7 @@ struct ClientView {
 };
 bool client_view(HWND hwnd, ClientView& out);
 
-// Marks a top-level window's framebuffer as changed so the backend presents it.
+// Marks a top-level window's framebuffer as changed so the driver presents it.
 void framebuffer_changed(HWND hwnd);
 
 // Registers a built-in window class (dialog and control classes); ignores duplicates.

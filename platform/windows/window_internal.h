@@ -36,9 +36,6 @@ void invalidate_tree(HWND hwnd, bool erase);
 // Fills the client area with the window's background brush colour.
 void erase_background(HWND hwnd);
 
-// Presents every top-level window whose framebuffer changed since it was last presented.
-void present_changed_windows();
-
 // For the headless reset: forget every window and the focus, and the program's window
 // classes (the built-in dialog and control classes stay registered).
 void reset_windows_for_tests();

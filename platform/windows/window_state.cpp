@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
@@ -44,7 +44,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     if (room.focus && is_within(room.focus, hWnd)) SetFocus(nullptr);
     if (!window->parent) {
       menus::close_popups(*window);
-      if (window->os_window) backend().close_window(*window);
+      if (window->os_window) driver().close_window(*window);
       window->os_window = 0;
     } else {
       // The parent's pixels under the child must be drawn again.
@@ -59,7 +59,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   if (!window) return was_visible;
   if (!window->parent) {
     if (window->menu) menus::paint_bar(*window);
-    if (!window->os_window && !backend().open_window(*window)) window->os_window = 0;
+    if (!window->os_window && !driver().open_window(*window)) window->os_window = 0;
     framebuffer_changed(hWnd);
     send_size(hWnd);
     // The window shown last becomes the active one and takes the keyboard, unless the

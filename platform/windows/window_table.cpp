@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/backend/backend.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
@@ -75,17 +74,6 @@ void framebuffer_changed(HWND hwnd) {
   if (!top) return;
   auto& changed = window_room().changed;
   if (std::find(changed.begin(), changed.end(), top->handle) == changed.end()) changed.push_back(top->handle);
-}
-
-void present_changed_windows() {
-  auto& changed = window_room().changed;
-  if (changed.empty()) return;
-  std::vector<HWND> pending;
-  pending.swap(changed);
-  for (HWND hwnd : pending) {
-    Window* window = find_window(hwnd);
-    if (window && window->visible && window->os_window) backend().present(*window);
-  }
 }
 
 std::vector<HWND> window_tree(HWND root) {

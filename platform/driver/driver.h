@@ -13,6 +13,9 @@ namespace zorva::platform {
 
 struct Window;
 struct Pixmap;
+namespace text {
+class GlyphSource;
+}
 
 // Why a program's wait for a message cannot end by itself.
 enum class Stall {
@@ -42,11 +45,13 @@ class Driver {
   // arrive (a request to quit), end the program, or report the fault; it may not return.
   virtual void stalled(Stall why) = 0;
 
-  // ---- the screen and the clock ----
+  // ---- the screen, the clock and text ----
   virtual int screen_width() = 0;
   virtual int screen_height() = 0;
   // Milliseconds since the driver started.
   virtual std::uint64_t now_ms() = 0;
+  // Where text's glyphs come from (platform/text/glyph_source.h).
+  virtual text::GlyphSource& glyphs() = 0;
 };
 
 // How a driver is made: `create` returns nullptr and says why in `why` when the driver cannot

@@ -3,11 +3,11 @@
 
 #include <cstddef>
 #include <memory>
-#include <string>
 #include <variant>
 
 #include "platform/core/handle_table.h"
 #include "platform/core/pixmap.h"
+#include "platform/text/font_request.h"
 #include "platform/win32.h"
 
 namespace zorva::platform {
@@ -21,15 +21,6 @@ struct Pen {
 struct Brush {
   bool hollow = false;  // NULL_BRUSH: fills nothing
   COLORREF color = 0;
-};
-
-// What CreateFontA asked for; resolved to a face and size by the text room.
-struct FontRequest {
-  int height = 0;  // < 0: character (em) height in pixels; > 0: cell height; 0: default
-  int weight = FW_NORMAL;
-  bool italic = false;
-  bool monospace = false;  // stock fixed-pitch fonts
-  std::string face;
 };
 
 struct Bitmap {

@@ -5,12 +5,16 @@
 #include <cstdlib>
 
 #include "platform/driver/os_events.h"
+#include "platform/fonts/ttf_glyph_source.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform {
 
 // The exit status of a program that waits for input no one can give.
 constexpr int kStalledExitStatus = 1;
+
+HeadlessDriver::HeadlessDriver() : glyphs_(fonts::make_ttf_glyph_source()) {}
+HeadlessDriver::~HeadlessDriver() = default;
 
 bool HeadlessDriver::open_window(Window& window) {
   window.os_window = next_os_window_++;
@@ -49,7 +53,14 @@ void HeadlessDriver::stalled(Stall why) {
   std::exit(kStalledExitStatus);
 }
 
-void HeadlessDriver::reset() { *this = HeadlessDriver{}; }
+void HeadlessDriver::reset() {
+  now_ = 0;
+  next_os_window_ = 1;
+  presents_ = 0;
+  quit_requested_ = false;
+  feeder_ = nullptr;
+  stall_policy_ = nullptr;
+}
 
 extern const DriverEntry kHeadlessDriverEntry{
     "headless", [](std::string&) -> std::unique_ptr<Driver> { return std::make_unique<HeadlessDriver>(); }};

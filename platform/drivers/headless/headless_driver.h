@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/driver/driver.h"
 
@@ -12,6 +13,9 @@ namespace zorva::platform {
 
 class HeadlessDriver final : public Driver {
  public:
+  HeadlessDriver();
+  ~HeadlessDriver() override;
+
   bool open_window(Window& window) override;
   void close_window(Window& window) override;
   void set_title(Window&) override {}
@@ -25,6 +29,7 @@ class HeadlessDriver final : public Driver {
   int screen_width() override { return 1280; }
   int screen_height() override { return 1024; }
   std::uint64_t now_ms() override { return now_; }
+  text::GlyphSource& glyphs() override { return *glyphs_; }
 
   // Moves the virtual clock forward.
   void advance(std::uint64_t ms) { now_ += ms; }
@@ -34,6 +39,7 @@ class HeadlessDriver final : public Driver {
   // Replaces what a stall does (none: the default above).
   void set_stall_policy(std::function<void(Stall)> policy) { stall_policy_ = std::move(policy); }
   std::uint64_t presents() const { return presents_; }
+  // Back to the state of a fresh driver.
   void reset();
 
  private:
@@ -43,6 +49,7 @@ class HeadlessDriver final : public Driver {
   bool quit_requested_ = false;
   std::function<bool()> feeder_;
   std::function<void(Stall)> stall_policy_;
+  std::unique_ptr<text::GlyphSource> glyphs_;
 };
 
 // The driver in use as the headless one; nullptr while another driver is in use.

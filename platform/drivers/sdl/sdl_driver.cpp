@@ -12,6 +12,7 @@
 #include "platform/driver/os_events.h"
 #include "platform/drivers/sdl/display_loss.h"
 #include "platform/drivers/sdl/sdl_keys.h"
+#include "platform/fonts/ttf_glyph_source.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform {
@@ -79,7 +80,7 @@ std::vector<std::string> video_drivers(std::string& why) {
 
 }  // namespace
 
-SdlDriver::SdlDriver(std::string& error) {
+SdlDriver::SdlDriver(std::string& error) : glyphs_(fonts::make_ttf_glyph_source()) {
   const std::vector<std::string> drivers = video_drivers(error);
   if (drivers.empty()) return;
   // A game is no reason to keep the screen saver away.

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -29,6 +30,7 @@ class SdlDriver final : public Driver {
   int screen_width() override;
   int screen_height() override;
   std::uint64_t now_ms() override;
+  text::GlyphSource& glyphs() override { return *glyphs_; }
 
   bool ready() const { return ready_; }
 
@@ -47,6 +49,7 @@ class SdlDriver final : public Driver {
   std::unordered_map<Uint32, HWND> windows_;
   std::unordered_set<Uint32> frame_fitted_;  // windows whose frame was checked against the screen
   PendingKey pending_key_;
+  std::unique_ptr<text::GlyphSource> glyphs_;
 };
 
 }  // namespace zorva::platform

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "platform/driver/driver.h"
+#include "platform/driver/driver_choice.h"
+#include "platform/state/platform_state.h"
 
 namespace zorva::platform {
 
@@ -23,17 +25,7 @@ const DriverEntry* const kDrivers[] = {
     &kHeadlessDriverEntry,
 };
 
-struct DriverChoice {
-  const DriverEntry* entry = nullptr;
-  std::unique_ptr<Driver> driver;
-  std::string failure;  // why the chosen driver could not start
-  bool headless_requested = false;
-};
-
-DriverChoice& choice() {
-  static DriverChoice c;
-  return c;
-}
+DriverChoice& choice() { return platform_state().driver; }
 
 const DriverEntry* wanted_entry() {
   if (choice().headless_requested) return &kHeadlessDriverEntry;

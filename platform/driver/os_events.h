@@ -24,7 +24,4 @@ void exposed(HWND top_level);
 // to deliver): a close request to the program's main window.
 void quit_request();
 
-// Forgets a button press the menu took (for the headless reset).
-void reset_input_for_tests();
-
 }  // namespace zorva::platform::os_events

@@ -18,7 +18,7 @@ const Pixmap& presentable_frame(const Window& window, Pixmap& scratch) {
 }
 
 void present_changed_windows() {
-  auto& changed = window_room().changed;
+  auto& changed = window_records().changed;
   if (changed.empty()) return;
   std::vector<HWND> pending;
   pending.swap(changed);

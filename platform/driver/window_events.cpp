@@ -8,10 +8,10 @@
 namespace zorva::platform::os_events {
 
 void focus_gained(HWND top_level) {
-  auto& room = window_room();
+  auto& records = window_records();
   const Window* window = find_window(top_level);
   // A dialog keeps the control it had focused; a disabled owner gets nothing.
-  if (window && window->enabled && (!room.focus || !is_within(room.focus, top_level))) SetFocus(top_level);
+  if (window && window->enabled && (!records.focus || !is_within(records.focus, top_level))) SetFocus(top_level);
 }
 
 // Keys held when the window loses the keyboard are let go, so no modifier stays stuck.

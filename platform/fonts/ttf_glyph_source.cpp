@@ -176,33 +176,41 @@ class TtfGlyphSource final : public text::GlyphSource {
     return total;
   }
 
-  bool render(const text::FontFace& face, std::string_view run, text::GlyphMask& mask) override {
+  const text::GlyphMask* render(const text::FontFace& face, std::string_view run) override {
     const TtfFace& ttf_face = static_cast<const TtfFace&>(face);
     const std::string utf8 = utf8_from_bytes(run);
     SDL_Surface* glyphs = TTF_RenderUTF8_Solid(ttf_face.ttf, utf8.c_str(), SDL_Color{255, 255, 255, 255});
-    if (!glyphs) return false;
+    if (!glyphs) return nullptr;
+    text::GlyphMask& mask = mask_;
     const bool locked = SDL_LockSurface(glyphs) == 0;
     if (locked) {
       // A bi-level rendering: palette index 0 is the background, anything else ink.
+      // Sizes held in locals: the byte stores below could otherwise alias the surface's fields.
+      const std::size_t width = static_cast<std::size_t>(glyphs->w);
+      const std::size_t height = static_cast<std::size_t>(glyphs->h);
+      const std::ptrdiff_t pitch = glyphs->pitch;
+      const auto* pixels = static_cast<const std::uint8_t*>(glyphs->pixels);
       mask.width = glyphs->w;
       mask.height = glyphs->h;
       mask.left = 0;
       mask.top = ttf_face.ascent - ttf_face.render_ascent;
-      mask.coverage.resize(static_cast<std::size_t>(glyphs->w) * static_cast<std::size_t>(glyphs->h));
-      for (int r = 0; r < glyphs->h; ++r) {
-        const auto* source = static_cast<const std::uint8_t*>(glyphs->pixels) + static_cast<std::ptrdiff_t>(r) * glyphs->pitch;
-        std::uint8_t* row = mask.coverage.data() + static_cast<std::size_t>(r) * static_cast<std::size_t>(glyphs->w);
-        for (int c = 0; c < glyphs->w; ++c) row[c] = source[c] != 0 ? 255 : 0;
+      mask.coverage.resize(width * height);
+      std::uint8_t* out = mask.coverage.data();
+      for (std::size_t r = 0; r < height; ++r) {
+        const std::uint8_t* source = pixels + static_cast<std::ptrdiff_t>(r) * pitch;
+        std::uint8_t* row = out + r * width;
+        for (std::size_t c = 0; c < width; ++c) row[c] = source[c] != 0 ? 255 : 0;
       }
       SDL_UnlockSurface(glyphs);
     }
     SDL_FreeSurface(glyphs);
-    return locked;
+    return locked ? &mask : nullptr;
   }
 
  private:
   FontFiles files_;
   FaceCache faces_;
+  text::GlyphMask mask_;  // the last run rendered; its buffer is reused
   bool ttf_ready_ = false;
 };
 

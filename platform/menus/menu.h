@@ -32,9 +32,6 @@ HandleTable<Menu>& menu_table();
 Menu* find_menu(HMENU handle);
 std::size_t live_menu_count();
 
-// For the headless reset: destroys every menu and forgets any open popup.
-void reset_menus_for_tests();
-
 // Finds the first string item with this command id, searching submenus depth first.
 MenuItem* find_item_by_command(HMENU menu, UINT id);
 

@@ -4,29 +4,24 @@
 
 #include "platform/driver/driver.h"
 #include "platform/driver/os_events.h"
+#include "platform/messages/input.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/message_queue.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
 namespace zorva::platform::os_events {
 namespace {
 
-// Set while the menu took a button press, so it also takes the release.
-struct InputState {
-  bool menu_took_press = false;
-};
-InputState& state() {
-  static InputState s;
-  return s;
-}
+InputRouting& routing() { return platform_state().input; }
 
 // The window keys go to: the focus, or the active top-level window when nothing has focus.
 Window* key_target() {
-  auto& room = window_room();
-  if (Window* focus = find_window(room.focus)) return focus;
-  return find_window(room.active);
+  auto& records = window_records();
+  if (Window* focus = find_window(records.focus)) return focus;
+  return find_window(records.active);
 }
 
 // A window and all its ancestors enabled and shown: only such a window takes input.
@@ -112,10 +107,10 @@ void button(HWND top_level, int frame_x, int frame_y, bool down) {
   Window* top = find_window(top_level);
   if (!top || top->parent || !accepts_input(*top)) return;
   if (down) {
-    state().menu_took_press = menus::take_click(*top, frame_x, frame_y);
-    if (state().menu_took_press) return;
-  } else if (state().menu_took_press) {
-    state().menu_took_press = false;
+    routing().menu_took_press = menus::take_click(*top, frame_x, frame_y);
+    if (routing().menu_took_press) return;
+  } else if (routing().menu_took_press) {
+    routing().menu_took_press = false;
     return;
   }
   top = find_window(top_level);
@@ -133,7 +128,5 @@ void close_request(HWND top_level) {
   if (!top || top->parent || !accepts_input(*top)) return;
   queue_message(top_level, WM_CLOSE, 0, 0, -1);
 }
-
-void reset_input_for_tests() { state() = InputState{}; }
 
 }  // namespace zorva::platform::os_events

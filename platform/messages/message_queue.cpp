@@ -3,12 +3,12 @@
 #include "platform/messages/message_queue.h"
 
 #include <cstdint>
-#include <deque>
 
 #include "platform/driver/driver.h"
 #include "platform/driver/presenting.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/timers.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -22,19 +22,7 @@ constexpr std::size_t kMaxQueuedMessages = 10000;
 // headless one fed by a program that keeps claiming progress) ever gets there.
 constexpr std::uint64_t kMaxIdleRounds = 1000000;
 
-struct MessageQueue {
-  std::deque<QueuedMessage> posted;
-  std::deque<QueuedMessage> input;
-  bool quit_pending = false;
-  int quit_code = 0;
-  QueuedMessage current_key;  // the key message most recently removed
-  bool has_current_key = false;
-};
-
-MessageQueue& queue() {
-  static MessageQueue q;
-  return q;
-}
+MessageQueue& queue() { return platform_state().queue; }
 
 bool in_range(UINT message, UINT min, UINT max) {
   if (min == 0 && max == 0) return true;
@@ -137,8 +125,6 @@ bool message_ready() {
 std::size_t queued_message_count() {
   return queue().posted.size() + queue().input.size() + (queue().quit_pending ? 1 : 0);
 }
-
-void reset_queue_for_tests() { queue() = MessageQueue{}; }
 
 const QueuedMessage* current_key_message() {
   return queue().has_current_key ? &queue().current_key : nullptr;

@@ -3,9 +3,9 @@
 #include "platform/messages/timers.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "platform/driver/driver.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -16,15 +16,7 @@ constexpr UINT kMinimumPeriodMs = 10;        // USER_TIMER_MINIMUM
 constexpr UINT kMaximumPeriodMs = 0x7FFFFFFF;  // USER_TIMER_MAXIMUM
 constexpr std::size_t kMaxTimers = 10000;
 
-struct TimerTable {
-  std::vector<Timer> timers;
-  UINT_PTR next_thread_timer_id = 1;
-};
-
-TimerTable& timer_table() {
-  static TimerTable table;
-  return table;
-}
+TimerTable& timer_table() { return platform_state().timers; }
 
 std::vector<Timer>::iterator find_timer(HWND hwnd, UINT_PTR id) {
   auto& timers = timer_table().timers;
@@ -71,8 +63,6 @@ void kill_timers_of(HWND hwnd) {
 }
 
 std::size_t live_timer_count() { return timer_table().timers.size(); }
-
-void reset_timers_for_tests() { timer_table() = TimerTable{}; }
 
 }  // namespace zorva::platform
 

@@ -6,14 +6,8 @@
 #include "platform/driver/os_events.h"
 #include "platform/driver/presenting.h"
 #include "platform/drivers/headless/headless_driver.h"
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/gdi_object.h"
-#include "platform/memory/global_memory.h"
-#include "platform/dialogs/dialog.h"
-#include "platform/menus/menu.h"
 #include "platform/messages/keyboard.h"
-#include "platform/messages/message_queue.h"
-#include "platform/messages/timers.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -43,19 +37,8 @@ HeadlessDriver& headless() {
 void use() { headless().set_stall_policy(throw_on_stall); }
 
 void reset() {
-  select_headless_driver();
-  reset_windows_for_tests();
-  reset_window_classes_for_tests();
-  menus::reset_menus_for_tests();
-  dialogs::reset_dialogs_for_tests();
-  reset_gdi_for_tests();
-  reset_memory_for_tests();
-  reset_timers_for_tests();
-  reset_queue_for_tests();
-  os_events::reset_input_for_tests();
-  release_all_keys();
-  headless().reset();
-  headless().set_stall_policy(throw_on_stall);
+  platform_state() = PlatformState{};
+  use();
 }
 
 std::uint32_t now_ms() { return static_cast<std::uint32_t>(headless().now_ms()); }
@@ -88,7 +71,7 @@ void type_text(const std::string& text) {
 
 void focus(HWND top_level) {
   if (!find_window(top_level)) return;
-  window_room().active = top_level;
+  window_records().active = top_level;
   SetFocus(top_level);
 }
 

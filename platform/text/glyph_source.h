@@ -44,8 +44,9 @@ class GlyphSource {
   // How far a run moves the pen: its glyphs' advances plus the kerning between neighbours
   // (a glyph overhanging its advance does not widen the run).
   virtual std::int64_t advance(const FontFace& face, std::string_view run) = 0;
-  // Renders a run into `mask`; false when nothing could be rendered.
-  virtual bool render(const FontFace& face, std::string_view run, GlyphMask& mask) = 0;
+  // Renders a run; nullptr when nothing could be rendered. The mask belongs to the source
+  // and stays valid until its next render.
+  virtual const GlyphMask* render(const FontFace& face, std::string_view run) = 0;
 };
 
 }  // namespace zorva::platform::text

@@ -46,13 +46,17 @@ void put_mask(const RasterTarget& target, const GlyphMask& mask, std::int64_t x,
   const std::int64_t row_end = std::min<std::int64_t>(mask.height, target.bottom - y);
   const std::int64_t col_first = std::max<std::int64_t>(0, target.left - x);
   const std::int64_t col_end = std::min<std::int64_t>(mask.width, target.right - x);
+  const std::uint8_t* coverage = mask.coverage.data();
+  const std::int64_t mask_width = mask.width;
+  const std::int64_t column_offset = target.origin_x + x;
   for (std::int64_t r = row_first; r < row_end; ++r) {
-    const std::uint8_t* coverage = mask.coverage.data() + r * mask.width;
+    const std::uint8_t* source = coverage + r * mask_width;
     std::uint32_t* row = target.pixmap->row(static_cast<int>(y + r + target.origin_y));
     for (std::int64_t c = col_first; c < col_end; ++c) {
-      if (coverage[c] == 0) continue;
-      std::uint32_t& pixel = row[target.origin_x + x + c];
-      pixel = coverage[c] == 255 ? ink : blend(pixel, ink, coverage[c]);
+      const unsigned level = source[c];
+      if (level == 0) continue;
+      std::uint32_t& pixel = row[column_offset + c];
+      pixel = level == 255 ? ink : blend(pixel, ink, level);
     }
   }
 }
@@ -74,7 +78,6 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
   const std::uint32_t bk = pixel_from_colorref(dc->bk_color);
   const std::uint32_t ink = pixel_from_colorref(dc->text_color);
 
-  GlyphMask mask;
   std::int64_t pen_x = x;
   for (int start = 0; start < c && pen_x < target.right; start += kPieceBytes) {
     const std::string_view piece(lpString + start, static_cast<std::size_t>(std::min(kPieceBytes, c - start)));
@@ -82,7 +85,8 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     // The glyphs may overhang the advance by a little: render pieces that might show.
     if (pen_x + w + font->em_height > target.left) {
       if (dc->bk_mode == OPAQUE) target.fill_box(pen_x, y, pen_x + w, y + cell_height, bk);
-      if (glyphs.render(*font, piece, mask)) put_mask(target, mask, pen_x + mask.left, std::int64_t{y} + mask.top, ink);
+      if (const GlyphMask* mask = glyphs.render(*font, piece))
+        put_mask(target, *mask, pen_x + mask->left, std::int64_t{y} + mask->top, ink);
     }
     pen_x += w;
   }

@@ -1,4 +1,4 @@
-// Windows: the record behind an HWND, its class, and what other rooms need of it.
+// Windows: the record behind an HWND, its class, and what other modules need of it.
 #pragma once
 
 #include <cstddef>
@@ -66,9 +66,6 @@ bool client_view(HWND hwnd, ClientView& out);
 
 // Marks a top-level window's framebuffer as changed so the driver presents it.
 void framebuffer_changed(HWND hwnd);
-
-// Registers a built-in window class (dialog and control classes); ignores duplicates.
-void register_builtin_class(const char* name, WNDPROC proc);
 
 // Sends a message straight to a window's procedure (no queue).
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

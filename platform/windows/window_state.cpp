@@ -17,7 +17,7 @@ void send_size(HWND hwnd) {
 }
 
 void invalidate_tree(HWND hwnd, bool erase) {
-  auto& pending = window_room().erase_pending;
+  auto& pending = window_records().erase_pending;
   for (HWND h : window_tree(hwnd)) {
     Window* window = find_window(h);
     window->invalid = true;
@@ -40,8 +40,8 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
 
   if (!show) {
     window->visible = false;
-    auto& room = window_room();
-    if (room.focus && is_within(room.focus, hWnd)) SetFocus(nullptr);
+    auto& records = window_records();
+    if (records.focus && is_within(records.focus, hWnd)) SetFocus(nullptr);
     if (!window->parent) {
       menus::close_popups(*window);
       if (window->os_window) driver().close_window(*window);
@@ -64,10 +64,10 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
     send_size(hWnd);
     // The window shown last becomes the active one and takes the keyboard, unless the
     // focus already lies inside it (a dialog focuses its first control before showing).
-    auto& room = window_room();
+    auto& records = window_records();
     if (find_window(hWnd)) {
-      room.active = hWnd;
-      if (!room.focus || !is_within(room.focus, hWnd)) SetFocus(hWnd);
+      records.active = hWnd;
+      if (!records.focus || !is_within(records.focus, hWnd)) SetFocus(hWnd);
     }
   }
   if (find_window(hWnd)) invalidate_tree(hWnd, true);
@@ -91,8 +91,8 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
   window->enabled = enable;
   if (!enable) {
     if (!window->parent) menus::close_popups(*window);
-    auto& room = window_room();
-    if (room.focus && is_within(room.focus, hWnd)) SetFocus(nullptr);
+    auto& records = window_records();
+    if (records.focus && is_within(records.focus, hWnd)) SetFocus(nullptr);
   }
   send_message(hWnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
   return was_disabled;

@@ -53,15 +53,6 @@ void HeadlessDriver::stalled(Stall why) {
   std::exit(kStalledExitStatus);
 }
 
-void HeadlessDriver::reset() {
-  now_ = 0;
-  next_os_window_ = 1;
-  presents_ = 0;
-  quit_requested_ = false;
-  feeder_ = nullptr;
-  stall_policy_ = nullptr;
-}
-
 extern const DriverEntry kHeadlessDriverEntry{
     "headless", [](std::string&) -> std::unique_ptr<Driver> { return std::make_unique<HeadlessDriver>(); }};
 

@@ -39,8 +39,6 @@ class HeadlessDriver final : public Driver {
   // Replaces what a stall does (none: the default above).
   void set_stall_policy(std::function<void(Stall)> policy) { stall_policy_ = std::move(policy); }
   std::uint64_t presents() const { return presents_; }
-  // Back to the state of a fresh driver.
-  void reset();
 
  private:
   std::uint64_t now_ = 0;

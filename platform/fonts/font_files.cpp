@@ -3,19 +3,13 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <algorithm>
-#include <cctype>
+#include "platform/core/ascii.h"
 
 namespace zorva::platform::fonts {
 namespace {
 
 constexpr const char* kSansFace = "DejaVu Sans";
 constexpr const char* kMonoFace = "DejaVu Sans Mono";
-
-std::string lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
 
 FontFile match(const std::string& family, bool exact_only) {
   FontFile file;
@@ -36,7 +30,7 @@ FontFile match(const std::string& family, bool exact_only) {
     const bool has_family = FcPatternGetString(best, FC_FAMILY, 0, &found_family) == FcResultMatch;
     FcPatternGetInteger(best, FC_INDEX, 0, &index);
     const bool family_ok =
-        !exact_only || (has_family && lower(reinterpret_cast<const char*>(found_family)) == lower(family));
+        !exact_only || (has_family && ascii_equal_ignoring_case(reinterpret_cast<const char*>(found_family), family));
     if (has_path && family_ok) {
       file.path = reinterpret_cast<const char*>(path);
       file.index = index;
@@ -50,7 +44,7 @@ FontFile match(const std::string& family, bool exact_only) {
 }  // namespace
 
 const FontFile* FontFiles::lookup(const std::string& family, bool exact_only) {
-  const auto key = std::make_pair(lower(family), exact_only);
+  const auto key = std::make_pair(ascii_lowercase(family), exact_only);
   auto found = files_.find(key);
   if (found == files_.end()) found = files_.emplace(key, match(family, exact_only)).first;
   return found->second.path.empty() ? nullptr : &found->second;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/core/handle_table.h"
-#include "platform/menus/menu_label.h"
+#include "platform/ui/menu_label.h"
 #include "platform/win32.h"
 
 namespace zorva::platform::menus {

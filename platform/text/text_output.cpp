@@ -8,7 +8,7 @@
 #include "platform/driver/driver.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/raster/raster_target.h"
+#include "platform/gdi/raster_canvas.h"
 #include "platform/text/glyph_source.h"
 
 using namespace zorva::platform;

@@ -1,6 +1,7 @@
 // Window classes: the program's (RegisterClassA) and the platform's built-in ones.
 #include "platform/windows/window_classes.h"
 
+#include "platform/core/ascii.h"
 #include "platform/state/platform_state.h"
 
 namespace zorva::platform {
@@ -9,12 +10,7 @@ namespace {
 WindowClassTable& classes() { return platform_state().window_classes; }
 
 // Class names compare without regard to case, as on Windows.
-std::string class_key(const char* name) {
-  std::string key(name);
-  for (char& c : key)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return key;
-}
+std::string class_key(const char* name) { return ascii_lowercase(name); }
 
 }  // namespace
 

@@ -1,4 +1,5 @@
-#include "platform/menus/scratch_surface.h"
+// The scratch surface: a memory DC with a bitmap and the GUI font, drawn into directly.
+#include "platform/ui/scratch_surface.h"
 
 #include <algorithm>
 #include <climits>

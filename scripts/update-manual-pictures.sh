@@ -11,7 +11,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
 # Only the programs the suite drives: the game and the examples.
-programs=(shooter $(cmake --build "$build" --target help | grep -o 'example_[a-z_]*' | sort -u))
+programs=(zorva_shooter $(cmake --build "$build" --target help | grep -o 'example_[a-z_]*' | sort -u))
 cmake --build "$build" -j "$(nproc)" --target "${programs[@]}"
 
 suite_status=0

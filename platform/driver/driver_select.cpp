@@ -5,6 +5,7 @@
 
 #include "platform/driver/driver.h"
 #include "platform/driver/driver_choice.h"
+#include "platform/driver/quit_signals.h"
 #include "platform/state/platform_state.h"
 
 namespace zorva::platform {
@@ -43,6 +44,8 @@ void choose() {
   c.entry = wanted;
   c.failure.clear();
   c.driver = wanted->create(c.failure);
+  // Whatever drives the windows, Ctrl+C in the terminal asks the program to quit.
+  if (c.driver) quit_signals::install();
 }
 
 }  // namespace

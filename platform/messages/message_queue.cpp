@@ -6,6 +6,7 @@
 
 #include "platform/driver/driver.h"
 #include "platform/driver/presenting.h"
+#include "platform/driver/quit_signals.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/timers.h"
 #include "platform/state/platform_state.h"
@@ -140,8 +141,10 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
   if (!lpMsg) return FALSE;
   if (hWnd && !find_window(hWnd)) return FALSE;
   // One message turn: show what was drawn since the last one, then take in OS input.
+  quit_signals::message_turn();
   present_changed_windows();
   driver().poll_input();
+  quit_signals::deliver_pending();
   QueuedMessage found;
   if (!next_message(hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0, found)) return FALSE;
   *lpMsg = found.msg;
@@ -156,14 +159,21 @@ BOOL WINAPI WaitMessage(void) {
   for (std::uint64_t round = 0;; ++round) {
     // Input that the menu takes becomes no message but changes pixels: show them before
     // sleeping again.
+    quit_signals::message_turn();
     present_changed_windows();
     driver().poll_input();
+    quit_signals::deliver_pending();
     if (message_ready()) return TRUE;
     if (round == kMaxIdleRounds) {
       driver().stalled(Stall::kInputNeverArrives);
-    } else if (!driver().wait_for_input(next_timer_deadline())) {
-      driver().stalled(Stall::kNothingToWaitFor);
+      continue;
     }
+    bool waited = false;
+    {
+      const quit_signals::WaitingForMessages waiting;
+      waited = driver().wait_for_input(next_timer_deadline());
+    }
+    if (!waited) driver().stalled(Stall::kNothingToWaitFor);
   }
 }
 

@@ -87,6 +87,8 @@ SdlDriver::SdlDriver(std::string& error) : glyphs_(fonts::make_ttf_glyph_source(
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   // Closing a window is the program's decision (WM_CLOSE), not a reason for SDL to quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // SIGINT and SIGTERM are the platform's own (driver/quit_signals.cpp), not SDL_QUIT.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   error.clear();
   for (const std::string& driver : drivers) {
     // Named explicitly: left to itself SDL may fall back to a driver that shows nothing.
@@ -222,7 +224,7 @@ void SdlDriver::handle(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       handle_window_event(event.window);
       break;
-    case SDL_QUIT:  // SIGINT or SIGTERM
+    case SDL_QUIT:  // the session asks every program to quit
       os_events::quit_request();
       break;
     default:

@@ -28,7 +28,7 @@ build:
 run:
 	@$(DEPS) run
 	@$(CONFIGURE)
-	cmake --build $(BUILD) -j $(JOBS) --target shooter
+	cmake --build $(BUILD) -j $(JOBS) --target zorva_shooter
 	./$(BUILD)/shooter
 
 # Every test runs, the short fuzzing run and the Windows comparison included; the Release

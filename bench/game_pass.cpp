@@ -91,14 +91,14 @@ void BM_SurfaceCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_SurfaceCopy)->Unit(benchmark::kMicrosecond);
 
-// The redraw alone, without the event call and its copy of the surface to the window.
+// Moving and drawing alone, without the event call and its copy of the surface to the window.
 void BM_GameRedraw(benchmark::State& state) {
   shooter::World world;
   start_game(world);
   for (auto _ : state) {
     if (world.bullets[0].y == shooter::INACTIVE_Y) world.fire_requested = 1;
     shooter::game_apply_event(world, ZORVA_PERIODIC, 0);
-    shooter::game_redraw(world);
+    shooter::game_move_and_draw(world);
     benchmark::DoNotOptimize(world.scroll_counter);
   }
   finish_game();

@@ -11,7 +11,6 @@ constexpr int kLowestDropY = -220;
 constexpr int kShadowWidth = 20;  // a craft this close sideways and lower blocks the drop
 constexpr int kShipHitHeight = 30;
 constexpr int kShipHitWidth = 20;
-constexpr int kBurstCount = 10;
 
 // Whether enemy k may drop a bomb now: alive, within the drop heights, and no craft
 // (destroyed ones included) below it within the shadow width.
@@ -44,15 +43,7 @@ void step_bombs(RandomGenerator& random, BombSlots& bombs, int ship_x, int ship_
         distance(slot.x, ship_x) < kShipHitWidth) {
       count_one(damage);
       slot.y = INACTIVE_Y;
-      for (int n = 0; n < kBurstCount; ++n) {
-        const int explosion_x = ship_x + random_mod(random, 10);
-        const int explosion_y = ship_y + random_mod(random, 10);
-        draw_explosion(explosion_x, explosion_y);
-        const int spark_left = random_mod(random, 30);
-        const int spark_x = ship_x - spark_left + random_mod(random, 60);
-        const int spark_y = ship_y + random_mod(random, 35);
-        draw_spark(spark_x, spark_y);
-      }
+      draw_hit_burst(random, ship_x, ship_y, nullptr);
     }
   }
 }

@@ -31,6 +31,7 @@ void game_start(World& world, HINSTANCE instance, HINSTANCE previous_instance,
   world.ship_speed = kShipStartSpeed;
   init_starfield(world.random, world.far_stars, world.mid_stars, world.near_stars);
   draw_starfield(world.scroll_counter, world.far_stars, world.mid_stars, world.near_stars);
+  advance_scroll(world.scroll_counter);
   spawn_formation(world.random, world.enemies);
   draw_enemies(world.enemies);
   draw_ship(world.ship_x, world.ship_y);
@@ -51,13 +52,14 @@ void game_apply_event(World& world, int kind, char key) {
     case ZORVA_QUIT:
       world.quit = 1;
       break;
-    default:  // clicks and anything else only run the redraw
+    default:  // clicks and anything else only move and draw
       break;
   }
 }
 
-void game_redraw(World& world) {
+void game_move_and_draw(World& world) {
   draw_starfield(world.scroll_counter, world.far_stars, world.mid_stars, world.near_stars);
+  advance_scroll(world.scroll_counter);
   draw_ship(world.ship_x, world.ship_y);
   draw_enemies(world.enemies);
   run_bullet_pass(world.bullets, world.ship_x, world.fire_requested, world.enemies, world.kills);
@@ -73,7 +75,7 @@ void game_pass(World& world) {
   EventScratch& event = world.event;
   event.kind = ZORVA_next_event(&event.mouse_x, &event.mouse_y, &event.key);
   game_apply_event(world, event.kind, event.key);
-  game_redraw(world);
+  game_move_and_draw(world);
 }
 
 int game_run(World& world) {

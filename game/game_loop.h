@@ -19,11 +19,13 @@ void game_start(World& world, HINSTANCE instance, HINSTANCE previous_instance,
 // Acts on one event: keys steer the ship, ticks move enemies and ship, quit ends the loop.
 void game_apply_event(World& world, int kind, char key);
 
-// Redraws the whole scene and advances everything that moves on every event: stars,
-// bullets, bombs and the hit tests, then the status line.
-void game_redraw(World& world);
+// What every event brings besides its own effect, in this order: the stars drawn and
+// scrolled, ship and enemies drawn, shots moved, drawn and tested against the enemies, bombs
+// dropped, moved and tested against the ship, bombs drawn, ship tested against the enemies,
+// then the status line.
+void game_move_and_draw(World& world);
 
-// One pass of the loop: waits for the next event, applies it, redraws.
+// One pass of the loop: waits for the next event, applies it, then moves and draws.
 void game_pass(World& world);
 
 // Runs passes until a quit event has been handled, then finishes the package. Returns 0.

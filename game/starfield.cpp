@@ -32,7 +32,7 @@ int scrolled_height(int y, int shift) {
   return h;
 }
 
-void draw_starfield(int& scroll_counter, const FarStars& far_stars, const MidStars& mid_stars,
+void draw_starfield(int scroll_counter, const FarStars& far_stars, const MidStars& mid_stars,
                     const NearStars& near_stars) {
   // Covers the previous frame as well: the scene is never cleared between passes.
   ZORVA_draw_rectangle(BLACK, -300, -250, 300, 300, 0);
@@ -48,6 +48,9 @@ void draw_starfield(int& scroll_counter, const FarStars& far_stars, const MidSta
     const int h = scrolled_height(star.y, scroll_counter);
     ZORVA_draw_rectangle(WHITE, star.x, h, star.x + 1, h + 1, 0);
   }
+}
+
+void advance_scroll(int& scroll_counter) {
   scroll_counter =
       scroll_counter >= kScrollCounterLast ? kScrollCounterRestart : scroll_counter + 1;
 }

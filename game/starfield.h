@@ -17,8 +17,11 @@ void init_starfield(RandomGenerator& random, FarStars& far_stars, MidStars& mid_
 // The height at which a star stored at `y` is drawn for a layer shifted down by `shift`.
 int scrolled_height(int y, int shift);
 
-// Draws the playfield and all stars, then advances the scroll counter.
-void draw_starfield(int& scroll_counter, const FarStars& far_stars, const MidStars& mid_stars,
+// Draws the playfield and all stars where the scroll counter puts them.
+void draw_starfield(int scroll_counter, const FarStars& far_stars, const MidStars& mid_stars,
                     const NearStars& near_stars);
+
+// Moves the scroll counter on by one (after 1999 it starts again at -1000).
+void advance_scroll(int& scroll_counter);
 
 }  // namespace shooter

@@ -92,7 +92,7 @@ if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
     "  Arch:          pacman -S --needed $(names_for 3 "${groups[@]}")" \
     "With those installed, build and start the game with plain CMake:" \
     "  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZORVA_TESTS=OFF -DZORVA_BENCH=OFF" \
-    "  cmake --build build --target shooter && ./build/shooter"
+    "  cmake --build build --target zorva_shooter && ./build/shooter"
   exit 0
 fi
 

@@ -12,7 +12,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 # Only the programs the suite drives: the game, the examples, the teaching samples and the
 # picture comparison.
-programs=(shooter zorva-diff
+programs=(zorva_shooter zorva-diff
   $(cmake --build "$build" --target help | grep -oE '(example|teaching)_[a-z_]*' | sort -u))
 cmake --build "$build" -j "$(nproc)" --target "${programs[@]}"
 

@@ -11,13 +11,6 @@
 namespace zorva {
 namespace {
 
-constexpr int kVirtualKeyControl = 17;
-
-void copy_surface_to_window() {
-  BitBlt(g_state.window_dc, 0, 0, kSurfaceWidth, kSurfaceHeight, g_state.offscreen_dc, 0, 0,
-         SRCCOPY);
-}
-
 // The Ctrl+letter keys and the commands they give.
 WPARAM command_for_key(WPARAM virtual_key) {
   switch (virtual_key) {
@@ -38,7 +31,7 @@ constexpr WPARAM kSavePictureKey = 'S';
 constexpr LPARAM kKeyWasDown = LPARAM{1} << 30;
 
 void handle_key_down(WPARAM virtual_key, LPARAM key_data) {
-  if (virtual_key == kVirtualKeyControl) {
+  if (virtual_key == VK_CONTROL) {
     g_state.ctrl_down = 1;
     return;
   }
@@ -66,10 +59,7 @@ void toggle_recording() {
   }
   s.recording = 0;
   CheckMenuItem(s.run_menu, kCommandRecord, MF_UNCHECKED);
-  if (s.periodic_count > 0) {
-    script_write_event(ZORVA_PERIODIC, 0, 0, 0);
-    s.periodic_count = 0;
-  }
+  script_write_counted_ticks();
   close_script_file();
 }
 
@@ -178,14 +168,13 @@ LRESULT CALLBACK draw_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
       BeginPaint(window, &paint);
       copy_surface_to_window();
       EndPaint(window, &paint);
-      s.surface_dirty = 0;
       return 0;
     }
     case WM_KEYDOWN:
       handle_key_down(wparam, lparam);
       return 0;
     case WM_KEYUP:
-      if (wparam == kVirtualKeyControl) s.ctrl_down = 0;
+      if (wparam == VK_CONTROL) s.ctrl_down = 0;
       return 0;
     case WM_CHAR:
       if (s.ctrl_down == 0) {

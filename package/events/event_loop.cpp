@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "internal/console.h"
+#include "internal/draw_window.h"
 #include "internal/event_loop.h"
 #include "internal/library_state.h"
 #include "internal/script.h"
@@ -22,10 +23,7 @@ void record_event() {
     if (s.periodic_count < INT_MAX) ++s.periodic_count;
     return;
   }
-  if (s.periodic_count > 0) {
-    script_write_event(ZORVA_PERIODIC, 0, 0, 0);
-    s.periodic_count = 0;
-  }
+  script_write_counted_ticks();
   script_write_event(s.event_kind, s.event_x, s.event_y, s.event_key);
 }
 
@@ -44,10 +42,7 @@ MessageTurn pump_one_message() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  if (s.surface_dirty != 0) {
-    BitBlt(s.window_dc, 0, 0, kSurfaceWidth, kSurfaceHeight, s.offscreen_dc, 0, 0, SRCCOPY);
-    s.surface_dirty = 0;
-  }
+  if (s.surface_dirty != 0) copy_surface_to_window();
   return removed ? MessageTurn::kDispatched : MessageTurn::kNothing;
 }
 

@@ -128,6 +128,13 @@ void script_write_event(int kind, int x, int y, char key) {
   check_recorded_line(file);
 }
 
+void script_write_counted_ticks() {
+  LibraryState& s = g_state;
+  if (s.periodic_count <= 0) return;
+  script_write_event(ZORVA_PERIODIC, 0, 0, 0);
+  s.periodic_count = 0;
+}
+
 int script_read_event() {
   LibraryState& s = g_state;
   if (!open_for_reading()) return 0;

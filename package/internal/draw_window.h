@@ -1,4 +1,4 @@
-// The drawing window's message procedure and its commands.
+// The drawing window's message procedure, its commands, and showing the surface in it.
 #pragma once
 
 #include "platform/win32.h"
@@ -13,5 +13,8 @@ void run_menu_command(WPARAM command);
 
 // Puts the origin at the centre of the window's client rectangle.
 void update_origin(HWND window);
+
+// Copies the whole off-screen surface to the drawing window; the surface is then shown.
+void copy_surface_to_window();
 
 }  // namespace zorva

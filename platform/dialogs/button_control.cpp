@@ -1,13 +1,10 @@
 // The "Button" control (push buttons): a raised face with centred text, a thicker frame for
 // the default button, pressed by a click inside it or by Space while it has the focus.
-#include <strings.h>
-
-#include <cstring>
-
+#include "platform/core/ascii.h"
 #include "platform/dialogs/control_paint.h"
 #include "platform/dialogs/controls.h"
 #include "platform/dialogs/dialog_state.h"
-#include "platform/menus/menu_label.h"
+#include "platform/ui/menu_label.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform::dialogs {
@@ -19,7 +16,7 @@ constexpr LONG_PTR kSpaceDown = 2;  // Space went down while focused
 
 bool class_is(HWND hwnd, const char* name) {
   const Window* window = find_window(hwnd);
-  return window != nullptr && strcasecmp(window->class_name.c_str(), name) == 0;
+  return window != nullptr && ascii_equal_ignoring_case(window->class_name, name);
 }
 
 void set_flag(HWND hwnd, LONG_PTR flag, bool on) {

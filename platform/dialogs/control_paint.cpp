@@ -1,5 +1,6 @@
 #include "platform/dialogs/control_paint.h"
 
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform::dialogs {
@@ -18,16 +19,17 @@ void show_surface(HWND hwnd, const ScratchSurface& surface) {
 }
 
 const CharWidths& control_char_widths() {
-  static const CharWidths widths = [] {
+  std::optional<CharWidths>& widths = platform_state().dialogs.control_char_widths;
+  if (!widths) {
     CharWidths table{};
     ScratchSurface measure(1, 1, kFaceColor);
     for (int c = 1; c < 256; ++c) {
       const char ch = static_cast<char>(static_cast<unsigned char>(c));
       table[static_cast<std::size_t>(c)] = measure.text_width(std::string_view(&ch, 1));
     }
-    return table;
-  }();
-  return widths;
+    widths = table;
+  }
+  return *widths;
 }
 
 }  // namespace zorva::platform::dialogs

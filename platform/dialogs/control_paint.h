@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/dialogs/edit_layout.h"
-#include "platform/menus/scratch_surface.h"
+#include "platform/ui/scratch_surface.h"
 #include "platform/win32.h"
 
 namespace zorva::platform::dialogs {

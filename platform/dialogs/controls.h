@@ -18,7 +18,4 @@ bool is_default_button(HWND hwnd);
 // A button's click as the dialog hears it: WM_COMMAND with its id and BN_CLICKED.
 void click_button(HWND button);
 
-// For the headless reset: every edit control's text and caret.
-void clear_edit_states();
-
 }  // namespace zorva::platform::dialogs

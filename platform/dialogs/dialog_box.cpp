@@ -7,6 +7,7 @@
 #include "platform/dialogs/dialog_template.h"
 #include "platform/dialogs/dialog_units.h"
 #include "platform/windows/window.h"
+#include "platform/windows/window_classes.h"
 
 namespace zorva::platform::dialogs {
 namespace {
@@ -69,16 +70,11 @@ bool dialog_running(HWND dialog) {
 
 }  // namespace
 
-void register_dialog_classes() {
-  register_builtin_class(kDialogClass, dialog_window_proc);
-  register_builtin_class("Button", button_proc);
-  register_builtin_class("Edit", edit_proc);
-  register_builtin_class("Static", static_proc);
-}
-
-void reset_dialogs_for_tests() {
-  clear_dialogs();
-  clear_edit_states();
+void register_dialog_classes(WindowClassTable& classes) {
+  classes.add_builtin(kDialogClass, dialog_window_proc);
+  classes.add_builtin("Button", button_proc);
+  classes.add_builtin("Edit", edit_proc);
+  classes.add_builtin("Static", static_proc);
 }
 
 }  // namespace zorva::platform::dialogs
@@ -93,7 +89,6 @@ INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE hInstance, LPCDLGTEMPLATEA hDia
   const std::optional<DialogTemplate> layout = parse_dialog_template_unsized(hDialogTemplate);
   if (!layout) return -1;
   if (hWndParent != nullptr && find_window(hWndParent) == nullptr) return -1;
-  register_dialog_classes();
   const Window* owner_top = hWndParent != nullptr ? top_level_of(hWndParent) : nullptr;
   const HWND owner = owner_top != nullptr ? owner_top->handle : nullptr;
 

@@ -2,6 +2,12 @@
 // for EndDialog, and whether its modal loop should end.
 #pragma once
 
+#include <map>
+#include <optional>
+#include <unordered_map>
+
+#include "platform/dialogs/edit_layout.h"
+#include "platform/dialogs/edit_state.h"
 #include "platform/win32.h"
 
 namespace zorva::platform::dialogs {
@@ -14,11 +20,18 @@ struct DialogState {
   HWND focus_control = nullptr;
 };
 
+// Everything the dialogs and their controls keep: each dialog's state, each edit control's
+// text, and the control font's character widths once measured.
+struct DialogRecords {
+  std::map<HWND, DialogState> dialogs;
+  std::unordered_map<HWND, EditState> edits;
+  std::optional<CharWidths> control_char_widths;
+};
+
 // The state of a live dialog window, or nullptr.
 DialogState* find_dialog(HWND dialog);
 DialogState& add_dialog(HWND dialog, DLGPROC proc);
 void remove_dialog(HWND dialog);
-void clear_dialogs();
 
 // The first visible, enabled control with WS_TABSTOP, or nullptr.
 HWND first_tab_stop(HWND dialog);

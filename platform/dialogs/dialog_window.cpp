@@ -1,19 +1,15 @@
 // The dialog window's procedure: the program's dialog procedure first, then the default
 // dialog handling for what it leaves (returns 0).
-#include <map>
-
 #include "platform/dialogs/control_paint.h"
 #include "platform/dialogs/controls.h"
 #include "platform/dialogs/dialog_state.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform::dialogs {
 namespace {
 
-std::map<HWND, DialogState>& dialog_states() {
-  static std::map<HWND, DialogState> states;
-  return states;
-}
+std::map<HWND, DialogState>& dialog_states() { return platform_state().dialogs.dialogs; }
 
 // The face with a raised edge, so the dialog stands out even where no window manager draws
 // a frame round it.
@@ -48,8 +44,6 @@ DialogState& add_dialog(HWND dialog, DLGPROC proc) {
 }
 
 void remove_dialog(HWND dialog) { dialog_states().erase(dialog); }
-
-void clear_dialogs() { dialog_states().clear(); }
 
 HWND first_tab_stop(HWND dialog) {
   const Window* window = find_window(dialog);

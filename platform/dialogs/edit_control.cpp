@@ -7,6 +7,8 @@
 #include "platform/dialogs/controls.h"
 #include "platform/dialogs/dialog_state.h"
 #include "platform/dialogs/edit_buffer.h"
+#include "platform/dialogs/edit_state.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform::dialogs {
@@ -14,16 +16,7 @@ namespace {
 
 constexpr int kMargin = 2;  // between the frame and the text
 
-struct EditState {
-  EditBuffer buffer;
-  std::size_t top_line = 0;  // first line shown (multi-line)
-  int scroll_x = 0;          // pixels scrolled to the left (single-line)
-};
-
-std::unordered_map<HWND, EditState>& edit_states() {
-  static std::unordered_map<HWND, EditState> states;
-  return states;
-}
+std::unordered_map<HWND, EditState>& edit_states() { return platform_state().dialogs.edits; }
 
 EditState* find_state(HWND hwnd) {
   auto it = edit_states().find(hwnd);
@@ -202,8 +195,6 @@ LRESULT get_text(const EditState& state, WPARAM size, LPARAM buffer_address) {
 }
 
 }  // namespace
-
-void clear_edit_states() { edit_states().clear(); }
 
 LRESULT CALLBACK edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CREATE) {

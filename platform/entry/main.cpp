@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/core/handle_table.h"
 #include "platform/win32.h"
 
@@ -14,12 +14,10 @@ int main(int argc, char** argv) {
     if (i > 1) command_line += ' ';
     command_line += argv[i];
   }
-  if (sdl_backend_wanted()) {
-    std::string why;
-    if (!sdl_display_available(why)) {
-      std::fprintf(stderr, "zorva: cannot open a display: %s\n", why.c_str());
-      return 1;
-    }
+  std::string why;
+  if (!driver_ready(why)) {
+    std::fprintf(stderr, "zorva: %s\n", why.c_str());
+    return 1;
   }
   const HINSTANCE instance = to_handle<HINSTANCE>((static_cast<std::uint32_t>(HandleKind::Instance) << 28) | 1u);
   return WinMain(instance, nullptr, command_line.data(), SW_SHOWNORMAL);

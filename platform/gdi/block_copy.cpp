@@ -1,8 +1,8 @@
 // BitBlt: copying a block of pixels between DCs (SRCCOPY), clipped on both sides.
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
+#include "platform/gdi/block_move.h"
 #include "platform/gdi/device_context.h"
 
 using namespace zorva::platform;
@@ -28,15 +28,8 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
   const std::int64_t end_row = std::min({std::int64_t{cy}, dst.clip.bottom - dy0, src.clip.bottom - sy0});
   if (first_col >= end_col || first_row >= end_row) return TRUE;
 
-  const std::size_t bytes = static_cast<std::size_t>(end_col - first_col) * sizeof(std::uint32_t);
-  // Within one pixmap a block moved downwards must be copied bottom row first.
-  const bool upward = dst.pixmap == src.pixmap && dy0 > sy0;
-  for (std::int64_t i = 0; i < end_row - first_row; ++i) {
-    const std::int64_t r = upward ? end_row - 1 - i : first_row + i;
-    std::uint32_t* to = dst.pixmap->row(static_cast<int>(dy0 + r)) + (dx0 + first_col);
-    const std::uint32_t* from = src.pixmap->row(static_cast<int>(sy0 + r)) + (sx0 + first_col);
-    std::memmove(to, from, bytes);
-  }
+  move_block(*dst.pixmap, dx0 + first_col, dy0 + first_row, *src.pixmap, sx0 + first_col, sy0 + first_row,
+             end_col - first_col, end_row - first_row);
   canvas_changed(hdc);
   return TRUE;
 }

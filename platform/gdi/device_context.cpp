@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "platform/gdi/gdi_object.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform {
@@ -14,16 +15,14 @@ namespace {
 // Largest bitmap we agree to allocate: 2^28 pixels (1 GiB), beyond any sensible surface.
 constexpr std::int64_t kMaxBitmapPixels = std::int64_t{1} << 28;
 
-void take(HGDIOBJ handle) {
+// The DC selects the object: it stays alive while any DC has it selected.
+void count_selection(HGDIOBJ handle) {
   if (GdiObject* o = find_gdi_object(handle)) ++o->selected_count;
 }
 
 }  // namespace
 
-HandleTable<DeviceContext>& device_contexts() {
-  static HandleTable<DeviceContext> table{HandleKind::DeviceContext};
-  return table;
-}
+HandleTable<DeviceContext>& device_contexts() { return platform_state().device_contexts; }
 
 DeviceContext* find_dc(HDC dc) { return device_contexts().find(from_handle(dc)); }
 
@@ -35,10 +34,10 @@ HDC create_dc(HWND window, bool paint) {
   dc->brush = default_brush();
   dc->font = default_font();
   if (!window) dc->bitmap = default_bitmap();
-  take(dc->pen);
-  take(dc->brush);
-  take(dc->font);
-  if (dc->bitmap) take(dc->bitmap);
+  count_selection(dc->pen);
+  count_selection(dc->brush);
+  count_selection(dc->font);
+  if (dc->bitmap) count_selection(dc->bitmap);
   return to_handle<HDC>(device_contexts().add(std::move(dc)));
 }
 

@@ -1,13 +1,15 @@
 // GDI objects (pens, brushes, fonts, bitmaps) and their handle table.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
-#include <string>
 #include <variant>
+#include <vector>
 
 #include "platform/core/handle_table.h"
 #include "platform/core/pixmap.h"
+#include "platform/text/font_request.h"
 #include "platform/win32.h"
 
 namespace zorva::platform {
@@ -23,15 +25,6 @@ struct Brush {
   COLORREF color = 0;
 };
 
-// What CreateFontA asked for; resolved to a face and size by the text room.
-struct FontRequest {
-  int height = 0;  // < 0: character (em) height in pixels; > 0: cell height; 0: default
-  int weight = FW_NORMAL;
-  bool italic = false;
-  bool monospace = false;  // stock fixed-pitch fonts
-  std::string face;
-};
-
 struct Bitmap {
   Pixmap pixels;
 };
@@ -41,6 +34,21 @@ struct GdiObject {
   bool stock = false;  // stock objects are never deleted
   int selected_count = 0;  // number of DCs that have it selected
   bool delete_pending = false;  // DeleteObject while selected: freed when the last DC lets go
+};
+
+inline constexpr int kStockCount = DEFAULT_GUI_FONT + 1;
+
+// The live GDI objects, stock objects included.
+struct GdiObjectTable {
+  HandleTable<GdiObject> table{HandleKind::GdiObject};
+  std::array<HGDIOBJ, kStockCount> stock{};  // by GetStockObject index
+  HBITMAP stock_bitmap = nullptr;            // the 1x1 bitmap of a fresh memory DC
+  // Records of deleted pens and brushes kept for reuse: the package creates and deletes a
+  // pen and a brush for every shape, and this spares the allocator.
+  std::vector<std::unique_ptr<GdiObject>> spare;
+
+  // Creates the stock objects; they are never deleted.
+  void add_stock_objects();
 };
 
 // The table of live GDI objects (stock objects included).
@@ -63,8 +71,5 @@ HBITMAP default_bitmap();  // the 1x1 stock bitmap of a fresh memory DC
 
 // A DC lets go of an object it had selected; frees it if its deletion was waiting for that.
 void release_gdi_selection(HGDIOBJ handle);
-
-// For the headless reset: destroys every DC and every object that is not a stock object.
-void reset_gdi_for_tests();
 
 }  // namespace zorva::platform

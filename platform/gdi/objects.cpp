@@ -1,143 +1,110 @@
 // GDI objects: the handle table, the stock objects, and creating and deleting pens, brushes,
 // fonts and bitmaps.
-#include <array>
 #include <vector>
 
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_object.h"
+#include "platform/state/platform_state.h"
 
 namespace zorva::platform {
 namespace {
 
-constexpr int kStockCount = DEFAULT_GUI_FONT + 1;
+GdiObjectTable& objects() { return platform_state().gdi_objects; }
 
-// The table and the stock objects live together: the stock objects are created first, so
-// they exist before any program object and survive every reset.
-struct GdiRoom {
-  HandleTable<GdiObject> table{HandleKind::GdiObject};
-  std::array<HGDIOBJ, kStockCount> stock{};
-  HBITMAP stock_bitmap = nullptr;
-  // Records of deleted pens and brushes kept for reuse: the package creates and deletes a
-  // pen and a brush for every shape, and this spares the allocator.
-  std::vector<std::unique_ptr<GdiObject>> spare;
-
-  GdiRoom() {
-    for (int i = 0; i < kStockCount; ++i) stock[static_cast<std::size_t>(i)] = make_stock(i);
-    auto bitmap = std::make_unique<GdiObject>();
-    bitmap->value = Bitmap{Pixmap(1, 1, 0)};
-    bitmap->stock = true;
-    stock_bitmap = to_handle<HBITMAP>(table.add(std::move(bitmap)));
-  }
-
-  HGDIOBJ add_stock(GdiObject object) {
-    object.stock = true;
-    return to_handle<HGDIOBJ>(table.add(std::make_unique<GdiObject>(std::move(object))));
-  }
-
-  HGDIOBJ make_stock(int index) {
-    auto brush = [](COLORREF c) { return GdiObject{Brush{false, c}}; };
-    auto font = [](const char* face, int height, bool mono) {
-      FontRequest f;
-      f.face = face;
-      f.height = height;
-      f.monospace = mono;
-      return GdiObject{f};
-    };
-    switch (index) {
-      case WHITE_BRUSH: return add_stock(brush(RGB(255, 255, 255)));
-      case LTGRAY_BRUSH: return add_stock(brush(RGB(192, 192, 192)));
-      case GRAY_BRUSH: return add_stock(brush(RGB(128, 128, 128)));
-      case DKGRAY_BRUSH: return add_stock(brush(RGB(64, 64, 64)));
-      case BLACK_BRUSH: return add_stock(brush(RGB(0, 0, 0)));
-      case NULL_BRUSH: return add_stock(GdiObject{Brush{true, 0}});
-      case WHITE_PEN: return add_stock(GdiObject{Pen{PS_SOLID, 0, RGB(255, 255, 255)}});
-      case BLACK_PEN: return add_stock(GdiObject{Pen{PS_SOLID, 0, RGB(0, 0, 0)}});
-      case NULL_PEN: return add_stock(GdiObject{Pen{PS_NULL, 0, 0}});
-      case OEM_FIXED_FONT:
-      case ANSI_FIXED_FONT:
-      case SYSTEM_FIXED_FONT: return add_stock(font("", 0, true));
-      case ANSI_VAR_FONT:
-      case SYSTEM_FONT:
-      case DEVICE_DEFAULT_FONT:
-      case DEFAULT_GUI_FONT: return add_stock(font("", 0, false));
-      default: return nullptr;  // index 9 and 15 name no stock object
-    }
-  }
-};
-
-// Built once, out of line, so that the hot path of room() is a single check.
-[[gnu::noinline, gnu::cold]] GdiRoom& build_room() {
-  static GdiRoom instance;
-  return instance;
+HGDIOBJ add_stock(GdiObjectTable& objects, GdiObject object) {
+  object.stock = true;
+  return to_handle<HGDIOBJ>(objects.table.add(std::make_unique<GdiObject>(std::move(object))));
 }
 
-GdiRoom& room() {
-  static GdiRoom& instance = build_room();
-  return instance;
+HGDIOBJ make_stock(GdiObjectTable& objects, int index) {
+  auto brush = [](COLORREF c) { return GdiObject{Brush{false, c}}; };
+  auto font = [](const char* face, int height, bool mono) {
+    FontRequest f;
+    f.face = face;
+    f.height = height;
+    f.monospace = mono;
+    return GdiObject{f};
+  };
+  switch (index) {
+    case WHITE_BRUSH: return add_stock(objects, brush(RGB(255, 255, 255)));
+    case LTGRAY_BRUSH: return add_stock(objects, brush(RGB(192, 192, 192)));
+    case GRAY_BRUSH: return add_stock(objects, brush(RGB(128, 128, 128)));
+    case DKGRAY_BRUSH: return add_stock(objects, brush(RGB(64, 64, 64)));
+    case BLACK_BRUSH: return add_stock(objects, brush(RGB(0, 0, 0)));
+    case NULL_BRUSH: return add_stock(objects, GdiObject{Brush{true, 0}});
+    case WHITE_PEN: return add_stock(objects, GdiObject{Pen{PS_SOLID, 0, RGB(255, 255, 255)}});
+    case BLACK_PEN: return add_stock(objects, GdiObject{Pen{PS_SOLID, 0, RGB(0, 0, 0)}});
+    case NULL_PEN: return add_stock(objects, GdiObject{Pen{PS_NULL, 0, 0}});
+    case OEM_FIXED_FONT:
+    case ANSI_FIXED_FONT:
+    case SYSTEM_FIXED_FONT: return add_stock(objects, font("", 0, true));
+    case ANSI_VAR_FONT:
+    case SYSTEM_FONT:
+    case DEVICE_DEFAULT_FONT:
+    case DEFAULT_GUI_FONT: return add_stock(objects, font("", 0, false));
+    default: return nullptr;  // index 9 and 15 name no stock object
+  }
 }
 
 constexpr std::size_t kMaxSpare = 64;
 
 template <typename T>
 HGDIOBJ add_object(T value) {
-  GdiRoom& r = room();
+  GdiObjectTable& all = objects();
   std::unique_ptr<GdiObject> object;
-  if (r.spare.empty()) {
+  if (all.spare.empty()) {
     object = std::make_unique<GdiObject>();
   } else {
-    object = std::move(r.spare.back());
-    r.spare.pop_back();
+    object = std::move(all.spare.back());
+    all.spare.pop_back();
   }
   object->value = std::move(value);
-  return to_handle<HGDIOBJ>(r.table.add(std::move(object)));
+  return to_handle<HGDIOBJ>(all.table.add(std::move(object)));
 }
 
 // Frees an object, keeping small records for reuse.
 void remove_object(std::uint32_t handle) {
-  GdiRoom& r = room();
-  std::unique_ptr<GdiObject> object = r.table.remove(handle);
-  if (!object || r.spare.size() >= kMaxSpare) return;
+  GdiObjectTable& all = objects();
+  std::unique_ptr<GdiObject> object = all.table.remove(handle);
+  if (!object || all.spare.size() >= kMaxSpare) return;
   if (std::holds_alternative<Bitmap>(object->value)) return;  // let pixel memory go
   *object = GdiObject{};
-  r.spare.push_back(std::move(object));
+  all.spare.push_back(std::move(object));
 }
 
 }  // namespace
 
-HandleTable<GdiObject>& gdi_objects() { return room().table; }
+void GdiObjectTable::add_stock_objects() {
+  for (int i = 0; i < kStockCount; ++i) stock[static_cast<std::size_t>(i)] = make_stock(*this, i);
+  auto bitmap = std::make_unique<GdiObject>();
+  bitmap->value = Bitmap{Pixmap(1, 1, 0)};
+  bitmap->stock = true;
+  stock_bitmap = to_handle<HBITMAP>(table.add(std::move(bitmap)));
+}
 
-GdiObject* find_gdi_object(HGDIOBJ handle) { return room().table.find(from_handle(handle)); }
+HandleTable<GdiObject>& gdi_objects() { return objects().table; }
+
+GdiObject* find_gdi_object(HGDIOBJ handle) { return objects().table.find(from_handle(handle)); }
 
 std::size_t live_gdi_object_count() {
   std::size_t count = 0;
-  room().table.for_each([&](std::uint32_t, const GdiObject& o) {
+  objects().table.for_each([&](std::uint32_t, const GdiObject& o) {
     if (!o.stock) ++count;
   });
   return count;
 }
 
-HPEN default_pen() { return static_cast<HPEN>(room().stock[BLACK_PEN]); }
-HBRUSH default_brush() { return static_cast<HBRUSH>(room().stock[WHITE_BRUSH]); }
-HFONT default_font() { return static_cast<HFONT>(room().stock[SYSTEM_FONT]); }
-HBITMAP default_bitmap() { return room().stock_bitmap; }
+HPEN default_pen() { return static_cast<HPEN>(objects().stock[BLACK_PEN]); }
+HBRUSH default_brush() { return static_cast<HBRUSH>(objects().stock[WHITE_BRUSH]); }
+HFONT default_font() { return static_cast<HFONT>(objects().stock[SYSTEM_FONT]); }
+HBITMAP default_bitmap() { return objects().stock_bitmap; }
 
 void release_gdi_selection(HGDIOBJ handle) {
   const std::uint32_t value = from_handle(handle);
-  GdiObject* object = room().table.find(value);
+  GdiObject* object = objects().table.find(value);
   if (!object) return;
   if (object->selected_count > 0) --object->selected_count;
   if (object->selected_count == 0 && object->delete_pending) remove_object(value);
-}
-
-void reset_gdi_for_tests() {
-  std::vector<HDC> dcs;
-  device_contexts().for_each([&](std::uint32_t h, const DeviceContext&) { dcs.push_back(to_handle<HDC>(h)); });
-  for (HDC dc : dcs) destroy_dc(dc);
-  std::vector<std::uint32_t> doomed;
-  room().table.for_each([&](std::uint32_t h, const GdiObject& o) {
-    if (!o.stock) doomed.push_back(h);
-  });
-  for (std::uint32_t h : doomed) remove_object(h);
 }
 
 }  // namespace zorva::platform
@@ -148,7 +115,7 @@ extern "C" {
 
 HGDIOBJ WINAPI GetStockObject(int i) {
   if (i < 0 || i >= kStockCount) return nullptr;
-  return room().stock[static_cast<std::size_t>(i)];
+  return objects().stock[static_cast<std::size_t>(i)];
 }
 
 HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color) {
@@ -181,7 +148,7 @@ HFONT WINAPI CreateFontA(int cHeight, int /*cWidth*/, int /*cEscapement*/, int /
 
 BOOL WINAPI DeleteObject(HGDIOBJ ho) {
   const std::uint32_t value = from_handle(ho);
-  GdiObject* object = room().table.find(value);
+  GdiObject* object = objects().table.find(value);
   if (!object) return FALSE;
   if (object->stock) return TRUE;  // stock objects are shared and never deleted
   if (object->selected_count > 0) {

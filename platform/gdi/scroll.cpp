@@ -2,8 +2,8 @@
 // box; the strip the move uncovers keeps its old pixels for the caller to repaint.
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
+#include "platform/gdi/block_move.h"
 #include "platform/gdi/device_context.h"
 
 using namespace zorva::platform;
@@ -41,15 +41,8 @@ BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, const RECT* lprcScroll, const RECT
   const Box target = intersect(moved, clip);
 
   if (!source.empty() && !target.empty()) {
-    const std::size_t bytes = static_cast<std::size_t>(target.right - target.left) * sizeof(std::uint32_t);
-    const std::int64_t rows = target.bottom - target.top;
-    for (std::int64_t i = 0; i < rows; ++i) {
-      // Moving down copies the bottom row first so no source row is overwritten before use.
-      const std::int64_t y = dy > 0 ? target.bottom - 1 - i : target.top + i;
-      std::uint32_t* to = canvas.pixmap->row(static_cast<int>(y)) + target.left;
-      const std::uint32_t* from = canvas.pixmap->row(static_cast<int>(y - dy)) + (target.left - dx);
-      std::memmove(to, from, bytes);
-    }
+    move_block(*canvas.pixmap, target.left, target.top, *canvas.pixmap, target.left - dx, target.top - dy,
+               target.right - target.left, target.bottom - target.top);
     canvas_changed(hDC);
   }
 

@@ -4,9 +4,9 @@
 
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_object.h"
+#include "platform/gdi/raster_canvas.h"
 #include "platform/raster/ellipse.h"
 #include "platform/raster/polygon_fill.h"
-#include "platform/raster/raster_target.h"
 #include "platform/raster/thin_line.h"
 #include "platform/raster/wide_pen.h"
 

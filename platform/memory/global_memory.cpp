@@ -2,11 +2,9 @@
 #include "platform/memory/global_memory.h"
 
 #include <cstring>
-#include <memory>
 #include <new>
 
-#include "platform/core/handle_table.h"
-#include "platform/win32.h"
+#include "platform/state/platform_state.h"
 
 namespace zorva::platform {
 namespace {
@@ -15,24 +13,13 @@ namespace {
 constexpr SIZE_T kMaxBlockBytes = SIZE_T{256} << 20;
 constexpr unsigned kMaxLockCount = 255;
 
-struct MemoryBlock {
-  std::unique_ptr<unsigned char[]> bytes;
-  SIZE_T size = 0;
-  bool moveable = false;
-  unsigned lock_count = 0;
-};
-
-HandleTable<MemoryBlock>& memory_blocks() {
-  static HandleTable<MemoryBlock> table{HandleKind::MemoryBlock};
-  return table;
-}
+HandleTable<MemoryBlock>& memory_blocks() { return platform_state().memory_blocks; }
 
 MemoryBlock* find_block(HGLOBAL handle) { return memory_blocks().find(from_handle(handle)); }
 
 }  // namespace
 
 std::size_t live_memory_block_count() { return memory_blocks().live(); }
-void reset_memory_for_tests() { memory_blocks().clear(); }
 
 }  // namespace zorva::platform
 

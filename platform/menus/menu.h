@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/core/handle_table.h"
-#include "platform/menus/menu_label.h"
+#include "platform/ui/menu_label.h"
 #include "platform/win32.h"
 
 namespace zorva::platform::menus {
@@ -31,9 +31,6 @@ struct Menu {
 HandleTable<Menu>& menu_table();
 Menu* find_menu(HMENU handle);
 std::size_t live_menu_count();
-
-// For the headless reset: destroys every menu and forgets any open popup.
-void reset_menus_for_tests();
 
 // Finds the first string item with this command id, searching submenus depth first.
 MenuItem* find_item_by_command(HMENU menu, UINT id);

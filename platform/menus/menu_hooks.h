@@ -1,4 +1,4 @@
-// What the window core asks of the menu room: the strip's height, input that belongs to the
+// What the window core asks of the menus: the strip's height, input that belongs to the
 // menu, and drawing the bar and any open popup.
 #pragma once
 

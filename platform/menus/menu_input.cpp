@@ -101,6 +101,11 @@ bool swallow(int vk) {
   return true;
 }
 
+// The bar title left (VK_LEFT) or right of `title`, wrapping around; titles > 0.
+int neighbour_title(int title, int vk, int titles) {
+  return ((title + (vk == VK_LEFT ? -1 : 1)) % titles + titles) % titles;
+}
+
 void popup_key(int vk) {
   MenuTracking& t = tracking();
   Menu* bar = active_bar();
@@ -114,7 +119,7 @@ void popup_key(int vk) {
       return;
     case VK_LEFT:
     case VK_RIGHT:
-      if (titles > 0) open_title(((t.title + (vk == VK_LEFT ? -1 : 1)) % titles + titles) % titles, true);
+      if (titles > 0) open_title(neighbour_title(t.title, vk, titles), true);
       return;
     case VK_RETURN:
       if (popup != nullptr && t.item >= 0 && t.item < item_count(popup)) {
@@ -152,7 +157,7 @@ void bar_key(int vk) {
   switch (vk) {
     case VK_LEFT:
     case VK_RIGHT:
-      select_bar(((t.title + (vk == VK_LEFT ? -1 : 1)) % titles + titles) % titles);
+      select_bar(neighbour_title(t.title, vk, titles));
       return;
     case VK_RETURN:
     case VK_DOWN:

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/menus/menu.h"
-#include "platform/menus/scratch_surface.h"
+#include "platform/ui/scratch_surface.h"
 
 namespace zorva::platform::menus {
 

@@ -3,6 +3,7 @@
 
 #include "platform/menus/menu.h"
 #include "platform/menus/menu_tracking.h"
+#include "platform/state/platform_state.h"
 
 namespace zorva::platform::menus {
 namespace {
@@ -57,19 +58,11 @@ void destroy_tree(HMENU handle, int depth) {
 
 }  // namespace
 
-HandleTable<Menu>& menu_table() {
-  static HandleTable<Menu> table(HandleKind::Menu);
-  return table;
-}
+HandleTable<Menu>& menu_table() { return platform_state().menus; }
 
 Menu* find_menu(HMENU handle) { return menu_table().find(from_handle(handle)); }
 
 std::size_t live_menu_count() { return menu_table().live(); }
-
-void reset_menus_for_tests() {
-  forget_tracking();
-  menu_table().clear();
-}
 
 MenuItem* find_item_by_command(HMENU menu, UINT id) { return search(menu, id, 0); }
 

@@ -1,13 +1,13 @@
+// The one active menu and what changes it: redrawing the bar when the menu moves, closing it
+// when its menu goes.
 #include "platform/menus/menu_tracking.h"
 
 #include "platform/menus/menu_hooks.h"
+#include "platform/state/platform_state.h"
 
 namespace zorva::platform::menus {
 
-MenuTracking& tracking() {
-  static MenuTracking state;
-  return state;
-}
+MenuTracking& tracking() { return platform_state().menu_tracking; }
 
 void refresh_active_window() {
   Window* window = find_window(tracking().window);
@@ -32,6 +32,5 @@ void menu_destroyed(HMENU menu) {
   if (window->menu != menu) refresh_active_window();
 }
 
-void forget_tracking() { tracking() = MenuTracking{}; }
 
 }  // namespace zorva::platform::menus

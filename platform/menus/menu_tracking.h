@@ -31,9 +31,6 @@ MenuTracking& tracking();
 void menu_contents_changed(HMENU menu);
 void menu_destroyed(HMENU menu);
 
-// Drops all tracking state without drawing (headless reset).
-void forget_tracking();
-
 // Redraws the active window's bar and asks for the window to be presented again.
 void refresh_active_window();
 

@@ -1,33 +1,27 @@
 // OS input becomes window messages here: the menu of the top-level window sees it first,
 // disabled windows get nothing, keys go to the focus and clicks to the deepest child.
-#include "platform/messages/input.h"
-
 #include <algorithm>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
+#include "platform/driver/os_events.h"
+#include "platform/messages/input.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/message_queue.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
-namespace zorva::platform::input {
+namespace zorva::platform::os_events {
 namespace {
 
-// Set while the menu took a button press, so it also takes the release.
-struct InputState {
-  bool menu_took_press = false;
-};
-InputState& state() {
-  static InputState s;
-  return s;
-}
+InputRouting& routing() { return platform_state().input; }
 
 // The window keys go to: the focus, or the active top-level window when nothing has focus.
 Window* key_target() {
-  auto& room = window_room();
-  if (Window* focus = find_window(room.focus)) return focus;
-  return find_window(room.active);
+  auto& records = window_records();
+  if (Window* focus = find_window(records.focus)) return focus;
+  return find_window(records.active);
 }
 
 // A window and all its ancestors enabled and shown: only such a window takes input.
@@ -66,7 +60,7 @@ void queue_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, int ty
   queued.msg.message = message;
   queued.msg.wParam = wparam;
   queued.msg.lParam = lparam;
-  queued.msg.time = static_cast<DWORD>(backend().now_ms());
+  queued.msg.time = static_cast<DWORD>(driver().now_ms());
   queued.typed = typed;
   queue_input(queued);
 }
@@ -87,7 +81,7 @@ void key_down(int vk, unsigned char typed, bool repeat) {
   const bool alt = key_is_down(VK_MENU);
   const bool ctrl = key_is_down(VK_CONTROL);
   int character = character_for_key_now(vk);
-  // The backend's typed text wins, except for the control characters of Ctrl+letter.
+  // The driver's typed text wins, except for the control characters of Ctrl+letter.
   if (typed && !ctrl && !alt) character = typed;
   const bool system = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
   queue_message(target->handle, system ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<WPARAM>(vk),
@@ -113,10 +107,10 @@ void button(HWND top_level, int frame_x, int frame_y, bool down) {
   Window* top = find_window(top_level);
   if (!top || top->parent || !accepts_input(*top)) return;
   if (down) {
-    state().menu_took_press = menus::take_click(*top, frame_x, frame_y);
-    if (state().menu_took_press) return;
-  } else if (state().menu_took_press) {
-    state().menu_took_press = false;
+    routing().menu_took_press = menus::take_click(*top, frame_x, frame_y);
+    if (routing().menu_took_press) return;
+  } else if (routing().menu_took_press) {
+    routing().menu_took_press = false;
     return;
   }
   top = find_window(top_level);
@@ -135,6 +129,4 @@ void close_request(HWND top_level) {
   queue_message(top_level, WM_CLOSE, 0, 0, -1);
 }
 
-void reset_input_for_tests() { state() = InputState{}; }
-
-}  // namespace zorva::platform::input
+}  // namespace zorva::platform::os_events

@@ -5,13 +5,12 @@
 #include <array>
 #include <cstring>
 
+#include "platform/state/platform_state.h"
+
 namespace zorva::platform {
 namespace {
 
-std::array<bool, 256>& key_states() {
-  static std::array<bool, 256> states{};
-  return states;
-}
+std::array<bool, 256>& key_states() { return platform_state().keyboard.down; }
 
 bool in_range(int vk) { return vk >= 0 && vk < 256; }
 
@@ -63,8 +62,6 @@ bool key_is_down(int vk) { return in_range(vk) && key_states()[static_cast<std::
 void set_key_down(int vk, bool down) {
   if (in_range(vk)) key_states()[static_cast<std::size_t>(vk)] = down;
 }
-
-void release_all_keys() { key_states().fill(false); }
 
 int character_for_key(int vk, bool shift, bool ctrl, bool alt) {
   if (alt && !ctrl) return 0;

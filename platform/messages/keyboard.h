@@ -1,15 +1,20 @@
 // Keyboard state and what keys type: generic virtual-key codes, US layout.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "platform/win32.h"
 
 namespace zorva::platform {
 
+// Which keys are down, by virtual-key code.
+struct KeyboardState {
+  std::array<bool, 256> down{};
+};
+
 bool key_is_down(int vk);
 void set_key_down(int vk, bool down);
-void release_all_keys();
 
 // The character a key-down types with the given modifiers (0: none): Shift picks the
 // shifted character, Ctrl+letter gives 1..26, Alt (without Ctrl) types nothing.

@@ -3,12 +3,13 @@
 #include "platform/messages/message_queue.h"
 
 #include <cstdint>
-#include <deque>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
+#include "platform/driver/presenting.h"
+#include "platform/driver/quit_signals.h"
 #include "platform/messages/keyboard.h"
 #include "platform/messages/timers.h"
-#include "platform/testing/headless.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -17,21 +18,12 @@ namespace {
 
 // Windows refuses to post beyond this many messages; so do we, for either queue.
 constexpr std::size_t kMaxQueuedMessages = 10000;
-constexpr std::uint64_t kMaxHeadlessIdleRounds = 1000000;
+// Waits in a row that end without a message before the driver hears that input it reports
+// never becomes one. Real waits take time, so only a driver whose input costs no time (a
+// headless one fed by a program that keeps claiming progress) ever gets there.
+constexpr std::uint64_t kMaxIdleRounds = 1000000;
 
-struct MessageQueue {
-  std::deque<QueuedMessage> posted;
-  std::deque<QueuedMessage> input;
-  bool quit_pending = false;
-  int quit_code = 0;
-  QueuedMessage current_key;  // the key message most recently removed
-  bool has_current_key = false;
-};
-
-MessageQueue& queue() {
-  static MessageQueue q;
-  return q;
-}
+MessageQueue& queue() { return platform_state().queue; }
 
 bool in_range(UINT message, UINT min, UINT max) {
   if (min == 0 && max == 0) return true;
@@ -50,7 +42,7 @@ MSG stamped(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   msg.message = message;
   msg.wParam = wparam;
   msg.lParam = lparam;
-  msg.time = static_cast<DWORD>(backend().now_ms());
+  msg.time = static_cast<DWORD>(driver().now_ms());
   return msg;
 }
 
@@ -135,8 +127,6 @@ std::size_t queued_message_count() {
   return queue().posted.size() + queue().input.size() + (queue().quit_pending ? 1 : 0);
 }
 
-void reset_queue_for_tests() { queue() = MessageQueue{}; }
-
 const QueuedMessage* current_key_message() {
   return queue().has_current_key ? &queue().current_key : nullptr;
 }
@@ -151,8 +141,10 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
   if (!lpMsg) return FALSE;
   if (hWnd && !find_window(hWnd)) return FALSE;
   // One message turn: show what was drawn since the last one, then take in OS input.
+  quit_signals::message_turn();
   present_changed_windows();
-  backend().poll_input();
+  driver().poll_input();
+  quit_signals::deliver_pending();
   QueuedMessage found;
   if (!next_message(hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0, found)) return FALSE;
   *lpMsg = found.msg;
@@ -167,16 +159,21 @@ BOOL WINAPI WaitMessage(void) {
   for (std::uint64_t round = 0;; ++round) {
     // Input that the menu takes becomes no message but changes pixels: show them before
     // sleeping again.
+    quit_signals::message_turn();
     present_changed_windows();
-    backend().poll_input();
+    driver().poll_input();
+    quit_signals::deliver_pending();
     if (message_ready()) return TRUE;
-    // Real waits take time; a test's idle feeder that keeps claiming progress while nothing
-    // ever arrives would spin for ever instead.
-    if (round == kMaxHeadlessIdleRounds && headless_backend_selected())
-      throw zorva::headless::WouldWaitForever(
-          "the idle feeder keeps reporting input, but no message ever arrives: the program "
-          "would wait forever");
-    backend().wait_for_input(next_timer_deadline());
+    if (round == kMaxIdleRounds) {
+      driver().stalled(Stall::kInputNeverArrives);
+      continue;
+    }
+    bool waited = false;
+    {
+      const quit_signals::WaitingForMessages waiting;
+      waited = driver().wait_for_input(next_timer_deadline());
+    }
+    if (!waited) driver().stalled(Stall::kNothingToWaitFor);
   }
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <deque>
 
 #include "platform/win32.h"
 
@@ -15,7 +15,18 @@ struct QueuedMessage {
   int typed = -1;  // -1: none recorded; 0: the key types nothing; else the character (1..255)
 };
 
-// Adds an input message (keys, clicks, close requests) from the backend; false if the queue
+// The queue itself: posted messages and input each in arrival order, the quit flag, and the
+// key message last removed (TranslateMessage uses its character).
+struct MessageQueue {
+  std::deque<QueuedMessage> posted;
+  std::deque<QueuedMessage> input;
+  bool quit_pending = false;
+  int quit_code = 0;
+  QueuedMessage current_key;  // the key message most recently removed
+  bool has_current_key = false;
+};
+
+// Adds an input message (keys, clicks, close requests) from a driver; false if the queue
 // is full and the message was dropped.
 bool queue_input(const QueuedMessage& message);
 // Drops every queued message addressed to the window (it is being destroyed).
@@ -23,7 +34,6 @@ void purge_messages_for(HWND hwnd);
 // True if PeekMessageA would find something for any window.
 bool message_ready();
 std::size_t queued_message_count();
-void reset_queue_for_tests();
 
 // The key message most recently removed from the queue, with the character it carries.
 const QueuedMessage* current_key_message();

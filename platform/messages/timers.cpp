@@ -1,11 +1,11 @@
-// SetTimer, KillTimer and the clock: timers are deadlines on the backend clock, and a timer
+// SetTimer, KillTimer and the clock: timers are deadlines on the driver clock, and a timer
 // that has fallen due yields one WM_TIMER however long the program was busy.
 #include "platform/messages/timers.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -16,15 +16,7 @@ constexpr UINT kMinimumPeriodMs = 10;        // USER_TIMER_MINIMUM
 constexpr UINT kMaximumPeriodMs = 0x7FFFFFFF;  // USER_TIMER_MAXIMUM
 constexpr std::size_t kMaxTimers = 10000;
 
-struct TimerTable {
-  std::vector<Timer> timers;
-  UINT_PTR next_thread_timer_id = 1;
-};
-
-TimerTable& timer_table() {
-  static TimerTable table;
-  return table;
-}
+TimerTable& timer_table() { return platform_state().timers; }
 
 std::vector<Timer>::iterator find_timer(HWND hwnd, UINT_PTR id) {
   auto& timers = timer_table().timers;
@@ -34,7 +26,7 @@ std::vector<Timer>::iterator find_timer(HWND hwnd, UINT_PTR id) {
 }  // namespace
 
 const Timer* due_timer(HWND hwnd_filter) {
-  const std::uint64_t now = backend().now_ms();
+  const std::uint64_t now = driver().now_ms();
   const Timer* best = nullptr;
   for (const Timer& t : timer_table().timers) {
     if (t.due_ms > now) continue;
@@ -47,7 +39,7 @@ const Timer* due_timer(HWND hwnd_filter) {
 void timer_delivered(HWND hwnd, UINT_PTR id) {
   auto it = find_timer(hwnd, id);
   if (it == timer_table().timers.end()) return;
-  const std::uint64_t now = backend().now_ms();
+  const std::uint64_t now = driver().now_ms();
   it->due_ms += it->period_ms;
   if (it->due_ms <= now) it->due_ms = now + it->period_ms;
 }
@@ -72,8 +64,6 @@ void kill_timers_of(HWND hwnd) {
 
 std::size_t live_timer_count() { return timer_table().timers.size(); }
 
-void reset_timers_for_tests() { timer_table() = TimerTable{}; }
-
 }  // namespace zorva::platform
 
 using namespace zorva::platform;
@@ -97,7 +87,7 @@ UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC l
       } while (find_timer(nullptr, id) != table.timers.end());
     }
   }
-  const std::uint64_t due = backend().now_ms() + period;
+  const std::uint64_t due = driver().now_ms() + period;
   if (auto it = find_timer(hWnd, id); it != table.timers.end()) {
     it->period_ms = period;
     it->due_ms = due;
@@ -116,6 +106,6 @@ BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent) {
   return TRUE;
 }
 
-DWORD WINAPI GetTickCount(void) { return static_cast<DWORD>(backend().now_ms()); }
+DWORD WINAPI GetTickCount(void) { return static_cast<DWORD>(driver().now_ms()); }
 
 }  // extern "C"

@@ -1,9 +1,10 @@
-// Window timers: deadlines on the backend clock, at most one WM_TIMER pending per timer.
+// Window timers: deadlines on the driver clock, at most one WM_TIMER pending per timer.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "platform/win32.h"
 
@@ -15,6 +16,11 @@ struct Timer {
   std::uint32_t period_ms = 0;
   std::uint64_t due_ms = 0;
   TIMERPROC proc = nullptr;
+};
+
+struct TimerTable {
+  std::vector<Timer> timers;
+  UINT_PTR next_thread_timer_id = 1;
 };
 
 // The earliest timer that has fallen due, for the window or its children (null: any);
@@ -29,6 +35,5 @@ std::optional<std::uint64_t> next_timer_deadline();
 bool timer_has_proc(HWND hwnd, UINT_PTR id, TIMERPROC proc);
 void kill_timers_of(HWND hwnd);
 std::size_t live_timer_count();
-void reset_timers_for_tests();
 
 }  // namespace zorva::platform

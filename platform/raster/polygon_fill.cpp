@@ -5,14 +5,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/raster/wide_math.h"
+
 namespace zorva::platform::raster {
 namespace {
-
-using Wide = __int128;
-
-Wide ceil_div(Wide a, Wide b) {  // b > 0
-  return a >= 0 ? (a + b - 1) / b : -((-a) / b);
-}
 
 // The first pixel column at or right of where edge (a, b) crosses row y.
 std::int64_t crossing(const Point64& a, const Point64& b, std::int64_t y) {

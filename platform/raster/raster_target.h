@@ -1,4 +1,4 @@
-// Where the rasteriser writes: a pixmap seen through a DC, with every write clipped.
+// Where the rasteriser writes: a pixmap with an origin and a writable box, every write clipped.
 //
 // Shapes are computed in device coordinates held in 64 bits, so any pair of int coordinates
 // and their differences fit; only the visible box is ever walked.
@@ -10,7 +10,6 @@
 #include <cwchar>
 
 #include "platform/core/pixmap.h"
-#include "platform/gdi/device_context.h"
 
 namespace zorva::platform::raster {
 
@@ -56,18 +55,5 @@ struct RasterTarget {
     pixmap->row(static_cast<int>(y + origin_y))[x + origin_x] = pixel;
   }
 };
-
-// The target behind a resolved DC canvas.
-inline RasterTarget target_of(const Canvas& canvas) {
-  RasterTarget t;
-  t.pixmap = canvas.pixmap;
-  t.origin_x = canvas.origin_x;
-  t.origin_y = canvas.origin_y;
-  t.left = std::int64_t{canvas.clip.left} - canvas.origin_x;
-  t.top = std::int64_t{canvas.clip.top} - canvas.origin_y;
-  t.right = std::int64_t{canvas.clip.right} - canvas.origin_x;
-  t.bottom = std::int64_t{canvas.clip.bottom} - canvas.origin_y;
-  return t;
-}
 
 }  // namespace zorva::platform::raster

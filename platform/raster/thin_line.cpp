@@ -4,17 +4,9 @@
 
 #include <algorithm>
 
+#include "platform/raster/wide_math.h"
+
 namespace zorva::platform::raster {
-namespace {
-
-using Wide = __int128;
-
-// floor(a / b) for b > 0.
-Wide floor_div(Wide a, Wide b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-// ceil(a / b) for b > 0.
-Wide ceil_div(Wide a, Wide b) { return -floor_div(-a, b); }
-
-}  // namespace
 
 void draw_thin_line(const RasterTarget& target, std::int64_t x0, std::int64_t y0, std::int64_t x1,
                     std::int64_t y1, std::uint32_t pixel) {

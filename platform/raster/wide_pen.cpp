@@ -7,16 +7,10 @@
 #include <vector>
 
 #include "platform/raster/ellipse.h"
+#include "platform/raster/wide_math.h"
 
 namespace zorva::platform::raster {
 namespace {
-
-using Wide = __int128;
-
-Wide floor_div(Wide a, Wide b) {  // b > 0
-  return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
-Wide ceil_div(Wide a, Wide b) { return -floor_div(-a, b); }
 
 // The span [lo, hi) that a convex quadrilateral covers on row y by the polygon rule: a pixel is
 // in when its centre is inside, points on a left or top edge in and on a right or bottom edge

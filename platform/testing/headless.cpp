@@ -1,20 +1,13 @@
-// The headless backend's controls for tests.
+// The headless driver's controls for tests.
 #include "platform/testing/headless.h"
 
 #include <cstdio>
 
-#include "platform/backend/backend.h"
-#include "platform/backend/headless_backend.h"
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/gdi_object.h"
-#include "platform/memory/global_memory.h"
-#include "platform/dialogs/dialog.h"
-#include "platform/menus/menu.h"
-#include "platform/menus/menu_hooks.h"
-#include "platform/messages/input.h"
+#include "platform/driver/os_events.h"
+#include "platform/driver/presenting.h"
+#include "platform/drivers/headless/headless_driver.h"
 #include "platform/messages/keyboard.h"
-#include "platform/messages/message_queue.h"
-#include "platform/messages/timers.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -22,32 +15,41 @@ namespace zorva::headless {
 
 using namespace zorva::platform;
 
-void use() { select_headless_backend(); }
+namespace {
 
-void reset() {
-  select_headless_backend();
-  reset_windows_for_tests();
-  reset_window_classes_for_tests();
-  menus::reset_menus_for_tests();
-  dialogs::reset_dialogs_for_tests();
-  reset_gdi_for_tests();
-  reset_memory_for_tests();
-  reset_timers_for_tests();
-  reset_queue_for_tests();
-  input::reset_input_for_tests();
-  release_all_keys();
-  headless_backend().reset();
+// Tests hear of a program that would wait for ever at once, as an exception.
+void throw_on_stall(Stall why) {
+  if (why == Stall::kInputNeverArrives)
+    throw WouldWaitForever(
+        "the idle feeder keeps reporting input, but no message ever arrives: the program would wait forever");
+  throw WouldWaitForever(
+      "the program waits for a message, but nothing is queued, no timer runs and no idle feeder supplies "
+      "input: it would wait forever");
 }
 
-std::uint32_t now_ms() { return static_cast<std::uint32_t>(headless_backend().now_ms()); }
+HeadlessDriver& headless() {
+  select_headless_driver();
+  return *headless_driver();
+}
 
-void advance_ms(std::uint32_t ms) { headless_backend().advance(ms); }
+}  // namespace
 
-void on_idle(std::function<bool()> feeder) { headless_backend().set_idle_feeder(std::move(feeder)); }
+void use() { headless().set_stall_policy(throw_on_stall); }
 
-void key_down(int vk, unsigned char typed, bool repeat) { input::key_down(vk, typed, repeat); }
+void reset() {
+  platform_state() = PlatformState{};
+  use();
+}
 
-void key_up(int vk) { input::key_up(vk); }
+std::uint32_t now_ms() { return static_cast<std::uint32_t>(headless().now_ms()); }
+
+void advance_ms(std::uint32_t ms) { headless().advance(ms); }
+
+void on_idle(std::function<bool()> feeder) { headless().set_idle_feeder(std::move(feeder)); }
+
+void key_down(int vk, unsigned char typed, bool repeat) { os_events::key_down(vk, typed, repeat); }
+
+void key_up(int vk) { os_events::key_up(vk); }
 
 void type_text(const std::string& text) {
   for (unsigned char c : text) {
@@ -69,7 +71,7 @@ void type_text(const std::string& text) {
 
 void focus(HWND top_level) {
   if (!find_window(top_level)) return;
-  window_room().active = top_level;
+  window_records().active = top_level;
   SetFocus(top_level);
 }
 
@@ -84,11 +86,11 @@ void click(HWND window, int client_x, int client_y) {
 }
 
 void click_frame(HWND top_level, int x, int y) {
-  input::button(top_level, x, y, true);
-  input::button(top_level, x, y, false);
+  os_events::button(top_level, x, y, true);
+  os_events::button(top_level, x, y, false);
 }
 
-void close_request(HWND top_level) { input::close_request(top_level); }
+void close_request(HWND top_level) { os_events::close_request(top_level); }
 
 const Pixmap& framebuffer(HWND top_level) {
   static const Pixmap empty;
@@ -97,11 +99,10 @@ const Pixmap& framebuffer(HWND top_level) {
 }
 
 Pixmap presented(HWND top_level) {
-  Window* window = top_level_of(top_level);
+  const Window* window = top_level_of(top_level);
   if (!window) return Pixmap{};
-  Pixmap frame = window->framebuffer;
-  if (menus::has_overlay(*window)) menus::paint_overlay(*window, frame);
-  return frame;
+  Pixmap composed;
+  return presentable_frame(*window, composed);
 }
 
 std::uint32_t client_pixel(HWND window, int x, int y) {

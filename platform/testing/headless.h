@@ -1,5 +1,6 @@
-// The headless backend's controls, for tests: no OS windows, virtual time, input injected
-// where SDL input would arrive, and every window's pixels readable.
+// Test controls for the headless driver: virtual time moved by hand, input injected where a
+// driver reports OS input, every window's pixels readable, live objects counted, and resets.
+// Tests only: the product never includes this.
 #pragma once
 
 #include <cstddef>
@@ -14,12 +15,14 @@
 namespace zorva::headless {
 
 // Thrown when the program would wait for a message that can never come (nothing queued,
-// no timer running, no idle feeder that supplies input).
+// no timer running, no idle feeder that supplies input), once use() or reset() has run.
 struct WouldWaitForever : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Selects the headless backend. Call before the first window is created.
+// Selects the headless driver, and makes a wait that can never end throw WouldWaitForever
+// (without the test controls the driver asks the program to quit). Call before the first
+// window is created.
 void use();
 
 // Destroys every window, timer, menu, DC, GDI object and movable block, empties the message

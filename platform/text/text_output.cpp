@@ -1,79 +1,63 @@
-// TextOutA, GetTextExtentPointA and GetTextMetricsA over the DC's selected font.
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_ttf.h>
-
+// TextOutA, GetTextExtentPointA and GetTextMetricsA over the DC's selected font: glyphs come
+// from the driver's glyph source as coverage masks, and their ink is put on the target here.
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <string>
+#include <string_view>
 
+#include "platform/driver/driver.h"
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_object.h"
-#include "platform/raster/raster_target.h"
-#include "platform/text/font_catalog.h"
+#include "platform/gdi/raster_canvas.h"
+#include "platform/text/glyph_source.h"
 
 using namespace zorva::platform;
 using namespace zorva::platform::raster;
-using zorva::platform::text::ResolvedFont;
+using zorva::platform::text::FontFace;
+using zorva::platform::text::GlyphMask;
+using zorva::platform::text::GlyphSource;
 
 namespace {
 
-// Text is rendered in pieces of this many bytes, so no single surface gets huge and a long
+// Text is rendered in pieces of this many bytes, so no single mask gets huge and a long
 // text stops being rendered once it runs past the visible box.
 constexpr int kPieceBytes = 256;
 
-const ResolvedFont* font_of(const DeviceContext& dc) {
+const FontFace* font_of(const DeviceContext& dc, GlyphSource& glyphs) {
   const FontRequest* request = find_gdi<FontRequest>(dc.font);
   if (!request) return nullptr;
-  return text::resolve_font(*request);
+  return glyphs.resolve(*request);
 }
 
-// The bytes as UTF-8, each byte standing for the Latin-1 character of its value. A NUL byte
-// would end the text for the renderer, so it is shown as a space.
-std::string utf8_from_bytes(const char* bytes, int count) {
-  std::string out;
-  out.reserve(static_cast<std::size_t>(count) * 2);
-  for (int i = 0; i < count; ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b == 0) {
-      out.push_back(' ');
-    } else if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
-    } else {
-      out.push_back(static_cast<char>(0xC0 | (b >> 6)));
-      out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-    }
+// The ink colour over a pixel at a coverage of 1 to 254 (of 255).
+std::uint32_t blend(std::uint32_t under, std::uint32_t ink, unsigned coverage) {
+  std::uint32_t out = 0;
+  for (int shift = 0; shift <= 16; shift += 8) {
+    const unsigned a = (ink >> shift) & 0xFFu;
+    const unsigned b = (under >> shift) & 0xFFu;
+    out |= ((a * coverage + b * (255u - coverage) + 127u) / 255u) << shift;
   }
   return out;
 }
 
-// The advance of a run of bytes: the sum of the glyphs' advances with kerning, as GDI
-// measures (a glyph that overhangs its advance does not widen the text).
-std::int64_t text_width(const ResolvedFont& font, const char* bytes, int count) {
-  std::int64_t total = 0;
-  Uint32 previous = 0;
-  for (int i = 0; i < count; ++i) {
-    auto c = static_cast<Uint32>(static_cast<unsigned char>(bytes[i]));
-    if (c == 0) c = ' ';
-    int minx, maxx, miny, maxy, advance = 0;
-    if (TTF_GlyphMetrics32(font.face, c, &minx, &maxx, &miny, &maxy, &advance) == 0) total += advance;
-    if (previous != 0) total += TTF_GetFontKerningSizeGlyphs32(font.face, previous, c);
-    previous = c;
-  }
-  return total;
-}
-
-// Copies the glyph pixels of a bi-level rendering to the target, its top-left at (x, y).
-void put_glyphs(const RasterTarget& target, const SDL_Surface* glyphs, std::int64_t x, std::int64_t y,
-                std::uint32_t pixel) {
+// Puts the mask's ink on the target with the mask's top-left at (x, y).
+void put_mask(const RasterTarget& target, const GlyphMask& mask, std::int64_t x, std::int64_t y, std::uint32_t ink) {
   const std::int64_t row_first = std::max<std::int64_t>(0, target.top - y);
-  const std::int64_t row_end = std::min<std::int64_t>(glyphs->h, target.bottom - y);
+  const std::int64_t row_end = std::min<std::int64_t>(mask.height, target.bottom - y);
   const std::int64_t col_first = std::max<std::int64_t>(0, target.left - x);
-  const std::int64_t col_end = std::min<std::int64_t>(glyphs->w, target.right - x);
+  const std::int64_t col_end = std::min<std::int64_t>(mask.width, target.right - x);
+  const std::uint8_t* coverage = mask.coverage.data();
+  const std::int64_t mask_width = mask.width;
+  const std::int64_t column_offset = target.origin_x + x;
   for (std::int64_t r = row_first; r < row_end; ++r) {
-    const auto* source = static_cast<const std::uint8_t*>(glyphs->pixels) + r * glyphs->pitch;
-    for (std::int64_t c = col_first; c < col_end; ++c)
-      if (source[c] != 0) target.plot(x + c, y + r, pixel);
+    const std::uint8_t* source = coverage + r * mask_width;
+    std::uint32_t* row = target.pixmap->row(static_cast<int>(y + r + target.origin_y));
+    for (std::int64_t c = col_first; c < col_end; ++c) {
+      const unsigned level = source[c];
+      if (level == 0) continue;
+      std::uint32_t& pixel = row[column_offset + c];
+      pixel = level == 255 ? ink : blend(pixel, ink, level);
+    }
   }
 }
 
@@ -86,29 +70,23 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
   Canvas canvas;
   if (!dc || c < 0 || (c > 0 && !lpString) || !resolve_canvas(hdc, canvas)) return FALSE;
   if (c == 0) return TRUE;
-  const ResolvedFont* font = font_of(*dc);
+  GlyphSource& glyphs = driver().glyphs();
+  const FontFace* font = font_of(*dc, glyphs);
   if (!font) return FALSE;
   const RasterTarget target = target_of(canvas);
   const std::int64_t cell_height = font->ascent + font->descent;
   const std::uint32_t bk = pixel_from_colorref(dc->bk_color);
   const std::uint32_t ink = pixel_from_colorref(dc->text_color);
-  const SDL_Color white{255, 255, 255, 255};
 
   std::int64_t pen_x = x;
   for (int start = 0; start < c && pen_x < target.right; start += kPieceBytes) {
-    const int count = std::min(kPieceBytes, c - start);
-    const std::int64_t w = text_width(*font, lpString + start, count);
+    const std::string_view piece(lpString + start, static_cast<std::size_t>(std::min(kPieceBytes, c - start)));
+    const std::int64_t w = glyphs.advance(*font, piece);
     // The glyphs may overhang the advance by a little: render pieces that might show.
     if (pen_x + w + font->em_height > target.left) {
       if (dc->bk_mode == OPAQUE) target.fill_box(pen_x, y, pen_x + w, y + cell_height, bk);
-      const std::string utf8 = utf8_from_bytes(lpString + start, count);
-      if (SDL_Surface* glyphs = TTF_RenderUTF8_Solid(font->face, utf8.c_str(), white)) {
-        if (SDL_LockSurface(glyphs) == 0) {
-          put_glyphs(target, glyphs, pen_x, y + font->ascent - font->render_ascent, ink);
-          SDL_UnlockSurface(glyphs);
-        }
-        SDL_FreeSurface(glyphs);
-      }
+      if (const GlyphMask* mask = glyphs.render(*font, piece))
+        put_mask(target, *mask, pen_x + mask->left, std::int64_t{y} + mask->top, ink);
     }
     pen_x += w;
   }
@@ -119,9 +97,10 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
 BOOL WINAPI GetTextExtentPointA(HDC hdc, LPCSTR lpString, int c, LPSIZE lpsz) {
   const DeviceContext* dc = find_dc(hdc);
   if (!dc || !lpsz || c < 0 || (c > 0 && !lpString)) return FALSE;
-  const ResolvedFont* font = font_of(*dc);
+  GlyphSource& glyphs = driver().glyphs();
+  const FontFace* font = font_of(*dc, glyphs);
   if (!font) return FALSE;
-  const std::int64_t width = text_width(*font, lpString, c);
+  const std::int64_t width = glyphs.advance(*font, std::string_view(lpString, static_cast<std::size_t>(c)));
   lpsz->cx = static_cast<LONG>(std::min<std::int64_t>(width, INT32_MAX));
   lpsz->cy = font->ascent + font->descent;
   return TRUE;
@@ -130,7 +109,7 @@ BOOL WINAPI GetTextExtentPointA(HDC hdc, LPCSTR lpString, int c, LPSIZE lpsz) {
 BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm) {
   const DeviceContext* dc = find_dc(hdc);
   if (!dc || !lptm) return FALSE;
-  const ResolvedFont* font = font_of(*dc);
+  const FontFace* font = font_of(*dc, driver().glyphs());
   const FontRequest* request = find_gdi<FontRequest>(dc->font);
   if (!font || !request) return FALSE;
   TEXTMETRICA tm{};

@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/message_queue.h"
@@ -151,17 +151,17 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
   for (HWND h : tree)
     if (Window* w = find_window(h)) w->destroying = true;
 
-  auto& room = window_room();
-  if (room.focus && is_within(room.focus, hWnd)) {
-    const HWND old_focus = room.focus;
-    room.focus = nullptr;
+  auto& records = window_records();
+  if (records.focus && is_within(records.focus, hWnd)) {
+    const HWND old_focus = records.focus;
+    records.focus = nullptr;
     send_message(old_focus, WM_KILLFOCUS, 0, 0);
   }
   if (Window* top = find_window(hWnd); top && !top->parent) {
     menus::close_popups(*top);
     // A window takes its menu bar with it, as on Windows.
     if (top->menu) DestroyMenu(std::exchange(top->menu, nullptr));
-    if (top->os_window) backend().close_window(*top);
+    if (top->os_window) driver().close_window(*top);
     top->os_window = 0;
     top->visible = false;
   }
@@ -175,17 +175,17 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     unlink_from_parent(*w);
     kill_timers_of(*it);
     purge_messages_for(*it);
-    auto& erase = room.erase_pending;
+    auto& erase = records.erase_pending;
     erase.erase(std::remove(erase.begin(), erase.end(), *it), erase.end());
-    auto& changed = room.changed;
+    auto& changed = records.changed;
     changed.erase(std::remove(changed.begin(), changed.end(), *it), changed.end());
-    if (room.active == *it) room.active = nullptr;
-    if (room.focus == *it) room.focus = nullptr;
+    if (records.active == *it) records.active = nullptr;
+    if (records.focus == *it) records.focus = nullptr;
     windows().remove(from_handle(*it));
   }
   // Closing an owned window (a dialog) gives the keyboard back to its owner.
-  if (!room.focus && owner && find_window(owner)) {
-    room.active = owner;
+  if (!records.focus && owner && find_window(owner)) {
+    records.active = owner;
     SetFocus(owner);
   }
   return TRUE;

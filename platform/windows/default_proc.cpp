@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
@@ -48,7 +48,7 @@ LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT: {
       const char* text = reinterpret_cast<const char*>(lParam);
       window->text = text ? text : "";
-      if (!window->parent && window->os_window) backend().set_title(*window);
+      if (!window->parent && window->os_window) driver().set_title(*window);
       return TRUE;
     }
     case WM_GETTEXT: {

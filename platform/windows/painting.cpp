@@ -10,7 +10,7 @@ namespace zorva::platform {
 namespace {
 
 bool take_erase_pending(HWND hwnd) {
-  auto& pending = window_room().erase_pending;
+  auto& pending = window_records().erase_pending;
   auto it = std::find(pending.begin(), pending.end(), hwnd);
   if (it == pending.end()) return false;
   pending.erase(it);

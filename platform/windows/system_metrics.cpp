@@ -1,5 +1,5 @@
 // Screen metrics and the stock icon and cursor.
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/core/handle_table.h"
 #include "platform/menus/menu_layout.h"
 #include "platform/win32.h"
@@ -20,9 +20,9 @@ extern "C" {
 int WINAPI GetSystemMetrics(int nIndex) {
   switch (nIndex) {
     case SM_CXSCREEN:
-      return backend().screen_width();
+      return driver().screen_width();
     case SM_CYSCREEN:
-      return backend().screen_height();
+      return driver().screen_height();
     case SM_CYMENU:
       return menus::kBarHeight;
     case SM_CYCAPTION:

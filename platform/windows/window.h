@@ -1,4 +1,4 @@
-// Windows: the record behind an HWND, its class, and what other rooms need of it.
+// Windows: the record behind an HWND, its class, and what other modules need of it.
 #pragma once
 
 #include <cstddef>
@@ -41,7 +41,7 @@ struct Window {
   bool destroying = false;
   LONG_PTR user_data = 0;    // for built-in window procedures (dialogs, controls)
   Pixmap framebuffer;        // top-level windows: the whole outer area, menu strip included
-  std::uint32_t os_window = 0;  // backend's id for top-level windows, 0 if none
+  std::uint32_t os_window = 0;  // the driver's id for top-level windows, 0 if none
 };
 
 HandleTable<Window>& windows();
@@ -64,11 +64,8 @@ struct ClientView {
 };
 bool client_view(HWND hwnd, ClientView& out);
 
-// Marks a top-level window's framebuffer as changed so the backend presents it.
+// Marks a top-level window's framebuffer as changed so the driver presents it.
 void framebuffer_changed(HWND hwnd);
-
-// Registers a built-in window class (dialog and control classes); ignores duplicates.
-void register_builtin_class(const char* name, WNDPROC proc);
 
 // Sends a message straight to a window's procedure (no queue).
 LRESULT send_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,31 +1,16 @@
 // Window classes: the program's (RegisterClassA) and the platform's built-in ones.
-#include <map>
-#include <string>
+#include "platform/windows/window_classes.h"
 
-#include "platform/windows/window.h"
-#include "platform/windows/window_internal.h"
+#include "platform/core/ascii.h"
+#include "platform/state/platform_state.h"
 
 namespace zorva::platform {
 namespace {
 
-struct ClassTable {
-  std::map<std::string, WindowClass> program;  // RegisterClassA
-  std::map<std::string, WindowClass> builtin;  // dialogs and controls; survive resets
-  ATOM next_atom = 0xC000;                      // Windows numbers registered classes from here
-};
-
-ClassTable& classes() {
-  static ClassTable table;
-  return table;
-}
+WindowClassTable& classes() { return platform_state().window_classes; }
 
 // Class names compare without regard to case, as on Windows.
-std::string class_key(const char* name) {
-  std::string key(name);
-  for (char& c : key)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return key;
-}
+std::string class_key(const char* name) { return ascii_lowercase(name); }
 
 }  // namespace
 
@@ -37,15 +22,13 @@ const WindowClass* find_window_class(const std::string& name) {
   return nullptr;
 }
 
-void register_builtin_class(const char* name, WNDPROC proc) {
+void WindowClassTable::add_builtin(const char* name, WNDPROC proc) {
   if (!name || !proc) return;
   WindowClass window_class;
   window_class.name = name;
   window_class.proc = proc;
-  classes().builtin.emplace(class_key(name), window_class);
+  builtin.emplace(class_key(name), window_class);
 }
-
-void reset_window_classes_for_tests() { classes().program.clear(); }
 
 }  // namespace zorva::platform
 

@@ -1,5 +1,5 @@
-// What the window rooms share among themselves and with the message queue: focus, the
-// windows whose pixels changed, painting state and the tree walks.
+// What the window modules share among themselves and with the message queue: the window
+// records with the focus, the windows whose pixels changed, painting state and the tree walks.
 #pragma once
 
 #include <vector>
@@ -12,13 +12,16 @@ namespace zorva::platform {
 inline constexpr int kMaxWindowSide = 4096;
 inline constexpr int kMaxCoordinate = 32767;
 
-struct WindowRoomState {
+// The platform's windows: the table behind HWNDs, the keyboard focus, and what waits to be
+// presented or erased.
+struct WindowRecords {
+  HandleTable<Window> table{HandleKind::Window};
   HWND focus = nullptr;        // the window that receives keys
   HWND active = nullptr;       // the top-level window the focus lies in (or the last shown)
   std::vector<HWND> changed;   // top-level windows whose framebuffer must be presented
   std::vector<HWND> erase_pending;  // windows whose next BeginPaint erases the background
 };
-WindowRoomState& window_room();
+WindowRecords& window_records();
 
 // The window and all of its descendants, parent before children.
 std::vector<HWND> window_tree(HWND root);
@@ -35,13 +38,5 @@ void send_size(HWND hwnd);
 void invalidate_tree(HWND hwnd, bool erase);
 // Fills the client area with the window's background brush colour.
 void erase_background(HWND hwnd);
-
-// Presents every top-level window whose framebuffer changed since it was last presented.
-void present_changed_windows();
-
-// For the headless reset: forget every window and the focus, and the program's window
-// classes (the built-in dialog and control classes stay registered).
-void reset_windows_for_tests();
-void reset_window_classes_for_tests();
 
 }  // namespace zorva::platform

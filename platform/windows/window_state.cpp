@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
@@ -17,7 +17,7 @@ void send_size(HWND hwnd) {
 }
 
 void invalidate_tree(HWND hwnd, bool erase) {
-  auto& pending = window_room().erase_pending;
+  auto& pending = window_records().erase_pending;
   for (HWND h : window_tree(hwnd)) {
     Window* window = find_window(h);
     window->invalid = true;
@@ -40,11 +40,11 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
 
   if (!show) {
     window->visible = false;
-    auto& room = window_room();
-    if (room.focus && is_within(room.focus, hWnd)) SetFocus(nullptr);
+    auto& records = window_records();
+    if (records.focus && is_within(records.focus, hWnd)) SetFocus(nullptr);
     if (!window->parent) {
       menus::close_popups(*window);
-      if (window->os_window) backend().close_window(*window);
+      if (window->os_window) driver().close_window(*window);
       window->os_window = 0;
     } else {
       // The parent's pixels under the child must be drawn again.
@@ -59,15 +59,15 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   if (!window) return was_visible;
   if (!window->parent) {
     if (window->menu) menus::paint_bar(*window);
-    if (!window->os_window && !backend().open_window(*window)) window->os_window = 0;
+    if (!window->os_window && !driver().open_window(*window)) window->os_window = 0;
     framebuffer_changed(hWnd);
     send_size(hWnd);
     // The window shown last becomes the active one and takes the keyboard, unless the
     // focus already lies inside it (a dialog focuses its first control before showing).
-    auto& room = window_room();
+    auto& records = window_records();
     if (find_window(hWnd)) {
-      room.active = hWnd;
-      if (!room.focus || !is_within(room.focus, hWnd)) SetFocus(hWnd);
+      records.active = hWnd;
+      if (!records.focus || !is_within(records.focus, hWnd)) SetFocus(hWnd);
     }
   }
   if (find_window(hWnd)) invalidate_tree(hWnd, true);
@@ -91,8 +91,8 @@ BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
   window->enabled = enable;
   if (!enable) {
     if (!window->parent) menus::close_popups(*window);
-    auto& room = window_room();
-    if (room.focus && is_within(room.focus, hWnd)) SetFocus(nullptr);
+    auto& records = window_records();
+    if (records.focus && is_within(records.focus, hWnd)) SetFocus(nullptr);
   }
   send_message(hWnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
   return was_disabled;

@@ -1,24 +1,18 @@
-// The window table and the geometry every room asks about: which top-level window holds a
+// The window table and the geometry every module asks about: which top-level window holds a
 // window's pixels, where its client area lies there, and which framebuffers changed.
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/backend/backend.h"
 #include "platform/menus/menu_hooks.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
 namespace zorva::platform {
 
-HandleTable<Window>& windows() {
-  static HandleTable<Window> table{HandleKind::Window};
-  return table;
-}
+HandleTable<Window>& windows() { return platform_state().windows.table; }
 
-WindowRoomState& window_room() {
-  static WindowRoomState state;
-  return state;
-}
+WindowRecords& window_records() { return platform_state().windows; }
 
 Window* find_window(HWND hwnd) { return windows().find(from_handle(hwnd)); }
 
@@ -73,19 +67,8 @@ bool client_view(HWND hwnd, ClientView& out) {
 void framebuffer_changed(HWND hwnd) {
   Window* top = top_level_of(hwnd);
   if (!top) return;
-  auto& changed = window_room().changed;
+  auto& changed = window_records().changed;
   if (std::find(changed.begin(), changed.end(), top->handle) == changed.end()) changed.push_back(top->handle);
-}
-
-void present_changed_windows() {
-  auto& changed = window_room().changed;
-  if (changed.empty()) return;
-  std::vector<HWND> pending;
-  pending.swap(changed);
-  for (HWND hwnd : pending) {
-    Window* window = find_window(hwnd);
-    if (window && window->visible && window->os_window) backend().present(*window);
-  }
 }
 
 std::vector<HWND> window_tree(HWND root) {
@@ -112,15 +95,6 @@ bool is_shown(const Window& window) {
   for (const Window* w = &window; w; w = find_window(w->parent))
     if (!w->visible) return false;
   return true;
-}
-
-}  // namespace zorva::platform
-
-namespace zorva::platform {
-
-void reset_windows_for_tests() {
-  windows().clear();
-  window_room() = WindowRoomState{};
 }
 
 }  // namespace zorva::platform

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend/backend.h"
+#include "platform/driver/driver.h"
 #include "platform/win32.h"
 #include "platform/windows/window.h"
 
@@ -29,7 +29,7 @@ class SdlWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string why;
-    if (!std::getenv("DISPLAY") || !zorva::platform::sdl_display_available(why))
+    if (!std::getenv("DISPLAY") || !zorva::platform::driver_ready(why))
       GTEST_SKIP() << "no display: " << why;
     static bool registered = false;
     if (!registered) {

@@ -148,7 +148,7 @@ TEST_F(LoopTest, StatusLineIsTheLastShapeOfEveryPass) {
   world.kills = 3;
   world.damage = 12;
   start_logging();
-  game_redraw(world);
+  game_move_and_draw(world);
   EXPECT_EQ(logged_lines().back(), "red text at (-200,225), \"Kills: 3, Damage: 12\"");
 }
 
@@ -177,7 +177,7 @@ TEST_F(LoopTest, ALongRandomGameKeepsTheWorldInItsRanges) {
     const int choice = random_mod(input, 4);
     const int kind = choice == 0 ? ZORVA_MOUSE : choice == 1 ? ZORVA_KBD : ZORVA_PERIODIC;
     game_apply_event(world, kind, keys[random_mod(input, sizeof keys - 1)]);
-    game_redraw(world);
+    game_move_and_draw(world);
     ASSERT_GE(world.kills, kills);
     ASSERT_GE(world.damage, damage);
     kills = world.kills;

@@ -105,15 +105,12 @@ TEST_F(StarfieldDraw, NearLayerScrollsAtTheCounterAndWrapsOnce) {
 }
 
 TEST_F(GameTest, ScrollCounterRunsTo1999ThenRestartsAtMinus1000) {
-  FarStars far_stars{};
-  MidStars mid_stars{};
-  NearStars near_stars{};
   int counter = 1998;
-  draw_starfield(counter, far_stars, mid_stars, near_stars);
+  advance_scroll(counter);
   EXPECT_EQ(counter, 1999);
-  draw_starfield(counter, far_stars, mid_stars, near_stars);
+  advance_scroll(counter);
   EXPECT_EQ(counter, -1000);
-  draw_starfield(counter, far_stars, mid_stars, near_stars);
+  advance_scroll(counter);
   EXPECT_EQ(counter, -999);
 }
 

@@ -56,7 +56,6 @@ class DialogModal : public ::testing::Test {
  protected:
   void SetUp() override {
     fresh_platform();
-    zorva::platform::dialogs::reset_dialogs_for_tests();
     dialog_log() = DialogLog{};
     owner = make_window(601, 540);
     HMENU bar = CreateMenu();

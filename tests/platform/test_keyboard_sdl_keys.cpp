@@ -1,7 +1,7 @@
 // SDL key symbols and text as the platform sees them: virtual-key codes and Latin-1 bytes.
 #include <gtest/gtest.h>
 
-#include "platform/backend/sdl_keys.h"
+#include "platform/drivers/sdl/sdl_keys.h"
 #include "platform/win32.h"
 
 using zorva::platform::latin1_from_utf8;

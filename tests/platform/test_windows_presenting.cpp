@@ -1,7 +1,7 @@
 // A window's pixels are shown once per message turn at most, and only after they changed.
 #include <gtest/gtest.h>
 
-#include "platform/backend/headless_backend.h"
+#include "platform/drivers/headless/headless_driver.h"
 #include "test_windows_support.h"
 
 using namespace zorva;
@@ -9,7 +9,7 @@ using namespace zorva::testing_support;
 
 namespace {
 
-std::uint64_t presents() { return platform::headless_backend().presents(); }
+std::uint64_t presents() { return platform::headless_driver()->presents(); }
 
 TEST(Presenting, OnlyChangedFramebuffersArePresentedOncePerTurn) {
   fresh_platform();

@@ -14,7 +14,7 @@ output=$(elsewhere run) || fail "failed without apt-get: $output"
 for expected in "Debian/Ubuntu: apt-get install build-essential cmake pkg-config libsdl2-dev" \
                 "Fedora:        dnf install gcc gcc-c++ make cmake" "SDL2_ttf-devel" \
                 "Arch:          pacman -S --needed base-devel cmake pkgconf sdl2 sdl2_ttf" \
-                "cmake --build build --target shooter"; do
+                "cmake --build build --target zorva_shooter"; do
   grep -qF -- "$expected" <<<"$output" || fail "'$expected' missing from: $output"
 done
 # The run group alone needs neither the test tools nor Wine.

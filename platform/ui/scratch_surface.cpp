@@ -1,4 +1,5 @@
-#include "platform/menus/scratch_surface.h"
+// The scratch surface: a memory DC with a bitmap and the GUI font, drawn into directly.
+#include "platform/ui/scratch_surface.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,7 +11,7 @@ namespace {
 
 // Text longer than this is cut when drawn or measured: no menu or control shows more.
 constexpr std::size_t kMaxDrawnChars = 4096;
-// Width of a character when the font room cannot measure (keeps layouts sensible).
+// Width of a character when the font cannot be measured (keeps layouts sensible).
 constexpr int kFallbackCharWidth = 7;
 
 int clamp_to(int value, int low, int high) { return std::min(std::max(value, low), high); }

@@ -1,5 +1,5 @@
-// A menu item's text split into what is shown: the label with its "&" mnemonic marker taken
-// out, the underlined letter, and the key hint after the tab.
+// A menu item's or a button's text split into what is shown: the label with its "&" mnemonic
+// marker taken out, the underlined letter, and the key hint after the tab.
 #pragma once
 
 #include <string>

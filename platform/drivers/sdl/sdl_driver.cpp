@@ -1,16 +1,19 @@
-// SDL2 under the platform: OS windows, presenting pixels, and input drained into our queue.
-#include "platform/backend/sdl_backend.h"
+// SDL2 under the platform: OS windows, presenting pixels, and SDL's events reported to the
+// generic platform.
+#include "platform/drivers/sdl/sdl_driver.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
+#include <vector>
 
-#include "platform/backend/display_loss.h"
-#include "platform/backend/sdl_keys.h"
-#include "platform/menus/menu_hooks.h"
-#include "platform/messages/input.h"
-#include "platform/messages/keyboard.h"
-#include "platform/windows/window_internal.h"
+#include "platform/core/pixmap.h"
+#include "platform/driver/os_events.h"
+#include "platform/drivers/sdl/display_loss.h"
+#include "platform/drivers/sdl/sdl_keys.h"
+#include "platform/fonts/ttf_glyph_source.h"
+#include "platform/windows/window.h"
 
 namespace zorva::platform {
 namespace {
@@ -65,8 +68,8 @@ bool keep_frame_on_screen(SDL_Window* sdl) {
   return true;
 }
 
-}  // namespace
-
+// The SDL video drivers to try for this environment, in order; none (with the reason) when
+// no display is named at all.
 std::vector<std::string> video_drivers(std::string& why) {
   std::vector<std::string> drivers;
   if (env_set("DISPLAY")) drivers.push_back("x11");
@@ -75,13 +78,17 @@ std::vector<std::string> video_drivers(std::string& why) {
   return drivers;
 }
 
-SdlBackend::SdlBackend(std::string& error) {
+}  // namespace
+
+SdlDriver::SdlDriver(std::string& error) : glyphs_(fonts::make_ttf_glyph_source()) {
   const std::vector<std::string> drivers = video_drivers(error);
   if (drivers.empty()) return;
   // A game is no reason to keep the screen saver away.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   // Closing a window is the program's decision (WM_CLOSE), not a reason for SDL to quit.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // SIGINT and SIGTERM are the platform's own (driver/quit_signals.cpp), not SDL_QUIT.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   error.clear();
   for (const std::string& driver : drivers) {
     // Named explicitly: left to itself SDL may fall back to a driver that shows nothing.
@@ -107,9 +114,9 @@ SdlBackend::SdlBackend(std::string& error) {
 // SDL stays up until the process ends: shutting it down from a static destructor would
 // unload the X libraries while their last allocations still exist, and the OS closes the
 // display connection anyway.
-SdlBackend::~SdlBackend() = default;
+SdlDriver::~SdlDriver() = default;
 
-bool SdlBackend::open_window(Window& window) {
+bool SdlDriver::open_window(Window& window) {
   if (!ready_) return false;
   const int width = std::max<int>(window.framebuffer.width, 1);
   const int height = std::max<int>(window.framebuffer.height, 1);
@@ -123,51 +130,65 @@ bool SdlBackend::open_window(Window& window) {
   return true;
 }
 
-void SdlBackend::close_window(Window& window) {
+void SdlDriver::close_window(Window& window) {
   if (SDL_Window* sdl = SDL_GetWindowFromID(window.os_window)) SDL_DestroyWindow(sdl);
   windows_.erase(window.os_window);
   frame_fitted_.erase(window.os_window);
   window.os_window = 0;
 }
 
-void SdlBackend::set_title(Window& window) {
+void SdlDriver::set_title(Window& window) {
   if (SDL_Window* sdl = SDL_GetWindowFromID(window.os_window)) SDL_SetWindowTitle(sdl, window.text.c_str());
 }
 
-void SdlBackend::present(Window& window) {
+void SdlDriver::present(Window& window, const Pixmap& pixels) {
   SDL_Window* sdl = SDL_GetWindowFromID(window.os_window);
   if (!sdl) return;
   SDL_Surface* surface = SDL_GetWindowSurface(sdl);
   if (!surface) return;
-  const Pixmap& frame = window.framebuffer;
-  if (menus::has_overlay(window)) {
-    Pixmap composed = frame;
-    menus::paint_overlay(window, composed);
-    copy_to_surface(composed.pixels.data(), composed.width, composed.height, surface);
-  } else {
-    copy_to_surface(frame.pixels.data(), frame.width, frame.height, surface);
-  }
+  copy_to_surface(pixels.pixels.data(), pixels.width, pixels.height, surface);
   SDL_UpdateWindowSurface(sdl);
 }
 
-HWND SdlBackend::hwnd_of(Uint32 window_id) const {
+HWND SdlDriver::hwnd_of(Uint32 window_id) const {
   auto it = windows_.find(window_id);
   return it == windows_.end() ? nullptr : it->second;
 }
 
-void SdlBackend::flush_pending_key(unsigned char typed) {
+void SdlDriver::flush_pending_key(unsigned char typed) {
   if (!pending_key_.active) return;
   pending_key_.active = false;
-  input::key_down(pending_key_.vk, typed, pending_key_.repeat);
+  os_events::key_down(pending_key_.vk, typed, pending_key_.repeat);
 }
 
-// Keys held when the window loses the keyboard are let go, so no modifier stays stuck.
-void SdlBackend::release_held_keys() {
-  for (int vk = 1; vk < 256; ++vk)
-    if (key_is_down(vk)) input::key_up(vk);
+void SdlDriver::handle_window_event(const SDL_WindowEvent& event) {
+  const HWND hwnd = hwnd_of(event.windowID);
+  if (!hwnd) return;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      os_events::close_request(hwnd);
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+      if (!frame_fitted_.count(event.windowID))
+        if (SDL_Window* sdl = SDL_GetWindowFromID(event.windowID); sdl && keep_frame_on_screen(sdl))
+          frame_fitted_.insert(event.windowID);
+      os_events::exposed(hwnd);
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      os_events::exposed(hwnd);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      os_events::focus_gained(hwnd);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      os_events::focus_lost(hwnd);
+      break;
+    default:
+      break;
+  }
 }
 
-void SdlBackend::handle(const SDL_Event& event) {
+void SdlDriver::handle(const SDL_Event& event) {
   // A key-down waits for the text event SDL sends right after it, which names the
   // character actually typed (non-US layouts, Latin-1 letters).
   if (event.type == SDL_TEXTINPUT) {
@@ -177,8 +198,8 @@ void SdlBackend::handle(const SDL_Event& event) {
     } else if (typed) {
       // Text from a key with no virtual-key code of its own (a national letter, a composed
       // character) still reaches the window, as a press of a key that types it.
-      input::key_down(kTextOnlyKey, typed, false);
-      input::key_up(kTextOnlyKey);
+      os_events::key_down(kTextOnlyKey, typed, false);
+      os_events::key_up(kTextOnlyKey);
     }
     return;
   }
@@ -191,67 +212,27 @@ void SdlBackend::handle(const SDL_Event& event) {
     }
     case SDL_KEYUP: {
       const int vk = virtual_key_from_sdl(event.key.keysym.sym);
-      if (vk) input::key_up(vk);
+      if (vk) os_events::key_up(vk);
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       if (event.button.button == SDL_BUTTON_LEFT)
         if (HWND hwnd = hwnd_of(event.button.windowID))
-          input::button(hwnd, event.button.x, event.button.y, event.type == SDL_MOUSEBUTTONDOWN);
+          os_events::button(hwnd, event.button.x, event.button.y, event.type == SDL_MOUSEBUTTONDOWN);
       break;
-    case SDL_WINDOWEVENT: {
-      HWND hwnd = hwnd_of(event.window.windowID);
-      if (!hwnd) break;
-      switch (event.window.event) {
-        case SDL_WINDOWEVENT_CLOSE:
-          input::close_request(hwnd);
-          break;
-        case SDL_WINDOWEVENT_EXPOSED:
-          if (!frame_fitted_.count(event.window.windowID))
-            if (SDL_Window* sdl = SDL_GetWindowFromID(event.window.windowID); sdl && keep_frame_on_screen(sdl))
-              frame_fitted_.insert(event.window.windowID);
-          [[fallthrough]];
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-          framebuffer_changed(hwnd);
-          break;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: {
-          auto& room = window_room();
-          const Window* window = find_window(hwnd);
-          if (window && window->enabled && (!room.focus || !is_within(room.focus, hwnd))) SetFocus(hwnd);
-          break;
-        }
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-          release_held_keys();
-          break;
-        default:
-          break;
-      }
+    case SDL_WINDOWEVENT:
+      handle_window_event(event.window);
       break;
-    }
-    case SDL_QUIT: {
-      // SIGINT or SIGTERM: a close request to the program's main window (the first one it
-      // made). While a modal dialog has disabled it, the program is asked to quit instead:
-      // the dialog's loop ends on the quit and hands it on, whereas a close request to a
-      // dialog that ignores cancel (the text prompt) would leave the signal without effect.
-      HWND main_window = nullptr;
-      windows().for_each([&](std::uint32_t, Window& w) {
-        if (!main_window && !w.parent && !w.owner && w.visible) main_window = w.handle;
-      });
-      const Window* main_record = find_window(main_window);
-      if (main_record && main_record->enabled) {
-        input::close_request(main_window);
-      } else {
-        PostQuitMessage(0);
-      }
+    case SDL_QUIT:  // the session asks every program to quit
+      os_events::quit_request();
       break;
-    }
     default:
       break;
   }
 }
 
-void SdlBackend::poll_input() {
+void SdlDriver::poll_input() {
   if (!ready_) return;
   // SDL_PollEvent may report an empty queue while events wait; drain with PeepEvents.
   SDL_PumpEvents();
@@ -264,26 +245,36 @@ void SdlBackend::poll_input() {
   flush_pending_key(0);
 }
 
-void SdlBackend::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
-  if (!ready_) return;
+bool SdlDriver::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
+  if (!ready_) return true;
   int timeout = 1000;
   if (deadline_ms) {
     const std::uint64_t now = now_ms();
     timeout = *deadline_ms <= now ? 0 : static_cast<int>(std::min<std::uint64_t>(*deadline_ms - now, 1000));
   }
   if (timeout > 0) SDL_WaitEventTimeout(nullptr, timeout);
+  return true;
 }
 
-int SdlBackend::screen_width() {
+int SdlDriver::screen_width() {
   SDL_DisplayMode mode;
   return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 1280;
 }
 
-int SdlBackend::screen_height() {
+int SdlDriver::screen_height() {
   SDL_DisplayMode mode;
   return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 1024;
 }
 
-std::uint64_t SdlBackend::now_ms() { return SDL_GetTicks64(); }
+std::uint64_t SdlDriver::now_ms() { return SDL_GetTicks64(); }
+
+extern const DriverEntry kSdlDriverEntry{"sdl", [](std::string& why) -> std::unique_ptr<Driver> {
+  auto sdl = std::make_unique<SdlDriver>(why);
+  if (!sdl->ready()) {
+    why = "cannot open a display: " + why;
+    return nullptr;
+  }
+  return sdl;
+}};
 
 }  // namespace zorva::platform

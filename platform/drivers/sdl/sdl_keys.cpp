@@ -1,5 +1,5 @@
 // SDL key symbols to virtual-key codes and UTF-8 text to Latin-1 bytes.
-#include "platform/backend/sdl_keys.h"
+#include "platform/drivers/sdl/sdl_keys.h"
 
 #include "platform/win32.h"
 

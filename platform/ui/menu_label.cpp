@@ -1,9 +1,10 @@
-#include "platform/menus/menu_label.h"
+// Parsing labels with an "&" mnemonic and a tab-separated key hint.
+#include "platform/ui/menu_label.h"
+
+#include "platform/core/ascii.h"
 
 namespace zorva::platform::menus {
 namespace {
-
-char upper_ascii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Removes the "&" markers: "&&" stays one "&", "&x" marks x; the first marked letter counts.
 void strip_markers(std::string_view raw, std::string& text, int* underline, char* mnemonic) {
@@ -18,7 +19,7 @@ void strip_markers(std::string_view raw, std::string& text, int* underline, char
     const char next = raw[++i];
     if (next != '&' && underline != nullptr && *underline < 0) {
       *underline = static_cast<int>(text.size());
-      *mnemonic = upper_ascii(next);
+      *mnemonic = ascii_upper(next);
     }
     text.push_back(next);
   }

@@ -3,7 +3,7 @@
 // the usual exit path would run destructors that talk to the dead connection again. Xlib's
 // protocol error handler, whose default also ends the program, is replaced too, so that a
 // request about a just-destroyed window is not fatal.
-#include "platform/backend/display_loss.h"
+#include "platform/drivers/sdl/display_loss.h"
 
 #include <X11/Xlib.h>
 #include <dlfcn.h>

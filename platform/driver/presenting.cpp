@@ -1,0 +1,32 @@
+// Presenting changed windows, once per message turn at most, with open popups composed.
+#include "platform/driver/presenting.h"
+
+#include <vector>
+
+#include "platform/driver/driver.h"
+#include "platform/menus/menu_hooks.h"
+#include "platform/windows/window.h"
+#include "platform/windows/window_internal.h"
+
+namespace zorva::platform {
+
+const Pixmap& presentable_frame(const Window& window, Pixmap& scratch) {
+  if (!menus::has_overlay(window)) return window.framebuffer;
+  scratch = window.framebuffer;
+  menus::paint_overlay(window, scratch);
+  return scratch;
+}
+
+void present_changed_windows() {
+  auto& changed = window_records().changed;
+  if (changed.empty()) return;
+  std::vector<HWND> pending;
+  pending.swap(changed);
+  Pixmap composed;
+  for (HWND hwnd : pending) {
+    Window* window = find_window(hwnd);
+    if (window && window->visible && window->os_window) driver().present(*window, presentable_frame(*window, composed));
+  }
+}
+
+}  // namespace zorva::platform

@@ -1,0 +1,13 @@
+// The platform's state at its start.
+#include "platform/state/platform_state.h"
+
+#include "platform/dialogs/dialog.h"
+
+namespace zorva::platform {
+
+PlatformState::PlatformState() {
+  gdi_objects.add_stock_objects();
+  dialogs::register_dialog_classes(window_classes);
+}
+
+}  // namespace zorva::platform

@@ -1,0 +1,50 @@
+// Everything the platform keeps, in one record: the driver, windows and their classes, the
+// message queue, timers, keyboard, GDI objects and DCs, menus, dialogs and movable memory.
+// Modules reach their part through platform_state(); assigning a fresh PlatformState puts the
+// whole platform back to its start (the test controls' reset).
+#pragma once
+
+#include "platform/core/handle_table.h"
+#include "platform/dialogs/dialog_state.h"
+#include "platform/driver/driver_choice.h"
+#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_object.h"
+#include "platform/memory/global_memory.h"
+#include "platform/menus/menu.h"
+#include "platform/menus/menu_tracking.h"
+#include "platform/messages/input.h"
+#include "platform/messages/keyboard.h"
+#include "platform/messages/message_queue.h"
+#include "platform/messages/timers.h"
+#include "platform/windows/window_classes.h"
+#include "platform/windows/window_internal.h"
+
+namespace zorva::platform {
+
+struct PlatformState {
+  // What exists before the program makes anything, and again after every reset: the stock
+  // GDI objects and the built-in window classes of dialogs and controls.
+  PlatformState();
+
+  // Made first, gone last: the driver outlives every window it shows.
+  DriverChoice driver;
+  WindowRecords windows;
+  WindowClassTable window_classes;
+  MessageQueue queue;
+  TimerTable timers;
+  KeyboardState keyboard;
+  InputRouting input;
+  GdiObjectTable gdi_objects;
+  HandleTable<DeviceContext> device_contexts{HandleKind::DeviceContext};
+  HandleTable<menus::Menu> menus{HandleKind::Menu};
+  menus::MenuTracking menu_tracking;
+  dialogs::DialogRecords dialogs;
+  HandleTable<MemoryBlock> memory_blocks{HandleKind::MemoryBlock};
+};
+
+inline PlatformState& platform_state() {
+  static PlatformState state;
+  return state;
+}
+
+}  // namespace zorva::platform

@@ -22,13 +22,6 @@ std::string number_range(std::uint64_t min, std::uint64_t max) {
 
 }  // namespace
 
-bool is_typeable_answer(const std::string& answer) {
-  if (answer.size() > kMaxAnswerLength) return false;
-  for (const unsigned char c : answer)
-    if (c < 0x20 || c == 0x7F) return false;
-  return true;
-}
-
 bool read_run_settings(const char* const* environment, RunSettings& settings, std::string& why) {
   settings = RunSettings{};
   std::uint64_t answer_count = 0;

@@ -37,6 +37,12 @@ bool read_run_settings(const char* const* environment, RunSettings& settings, st
 
 // An answer the prompt can take as typed text: at most kMaxAnswerLength characters, none of
 // them a control character (a line break or a tab would leave the text field early).
-bool is_typeable_answer(const std::string& answer);
+// Inline: zorva-run checks its --answer values with it too.
+inline bool is_typeable_answer(const std::string& answer) {
+  if (answer.size() > kMaxAnswerLength) return false;
+  for (const unsigned char c : answer)
+    if (c < 0x20 || c == 0x7F) return false;
+  return true;
+}
 
 }  // namespace zorva::platform::runner

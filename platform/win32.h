@@ -587,6 +587,11 @@ BOOL WINAPI GlobalUnlock(HGLOBAL hMem);
 HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
 SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
 
+/* ======================================================================
+ * KERNEL32: debugging output
+ * ====================================================================== */
+void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
+
 #ifdef __cplusplus
 }
 #endif

@@ -40,6 +40,7 @@ void timer_delivered(HWND hwnd, UINT_PTR id) {
   auto it = find_timer(hwnd, id);
   if (it == timer_table().timers.end()) return;
   const std::uint64_t now = driver().now_ms();
+  ++it->messages;
   it->due_ms += it->period_ms;
   if (it->due_ms <= now) it->due_ms = now + it->period_ms;
 }
@@ -60,6 +61,13 @@ void kill_timers_of(HWND hwnd) {
   auto& timers = timer_table().timers;
   timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd; }),
                timers.end());
+}
+
+std::uint64_t timer_messages_for(HWND hwnd) {
+  std::uint64_t messages = 0;
+  for (const Timer& t : timer_table().timers)
+    if (t.hwnd == hwnd) messages += t.messages;
+  return messages;
 }
 
 std::size_t live_timer_count() { return timer_table().timers.size(); }

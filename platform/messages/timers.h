@@ -16,6 +16,7 @@ struct Timer {
   std::uint32_t period_ms = 0;
   std::uint64_t due_ms = 0;
   TIMERPROC proc = nullptr;
+  std::uint64_t messages = 0;  // WM_TIMER messages removed so far
 };
 
 struct TimerTable {
@@ -34,6 +35,8 @@ std::optional<std::uint64_t> next_timer_deadline();
 // True if a timer with this procedure exists for the window and id (guards DispatchMessageA).
 bool timer_has_proc(HWND hwnd, UINT_PTR id, TIMERPROC proc);
 void kill_timers_of(HWND hwnd);
+// The timer messages removed so far for the window's timers.
+std::uint64_t timer_messages_for(HWND hwnd);
 std::size_t live_timer_count();
 
 }  // namespace zorva::platform

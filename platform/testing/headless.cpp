@@ -6,7 +6,7 @@
 #include "platform/driver/os_events.h"
 #include "platform/driver/presenting.h"
 #include "platform/drivers/headless/headless_driver.h"
-#include "platform/messages/keyboard.h"
+#include "platform/runner/typing.h"
 #include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
@@ -51,23 +51,7 @@ void key_down(int vk, unsigned char typed, bool repeat) { os_events::key_down(vk
 
 void key_up(int vk) { os_events::key_up(vk); }
 
-void type_text(const std::string& text) {
-  for (unsigned char c : text) {
-    int vk = 0;
-    bool shift = false;
-    if (!key_for_character(c, vk, shift)) {
-      // No US key types it (a Latin-1 letter): a key that reports the character as text.
-      key_down(0xDF, c);
-      key_up(0xDF);
-      continue;
-    }
-    const bool shift_already = key_is_down(VK_SHIFT);
-    if (shift && !shift_already) key_down(VK_SHIFT);
-    key_down(vk);
-    key_up(vk);
-    if (shift && !shift_already) key_up(VK_SHIFT);
-  }
-}
+void type_text(const std::string& text) { runner::type_text(text); }
 
 void focus(HWND top_level) {
   if (!find_window(top_level)) return;

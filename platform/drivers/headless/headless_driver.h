@@ -1,6 +1,7 @@
 // The headless driver: no OS windows (framebuffers stay in memory and can be read), and a
 // virtual clock that moves only when the program waits. It serves tests and running any
-// program without a display.
+// program without a display; for a program (not for the test controls) it reports waits,
+// stalls and presents to the program runner (platform/runner/).
 #pragma once
 
 #include <cstdint>
@@ -19,7 +20,7 @@ class HeadlessDriver final : public Driver {
   bool open_window(Window& window) override;
   void close_window(Window& window) override;
   void set_title(Window&) override {}
-  void present(Window&, const Pixmap&) override { ++presents_; }
+  void present(Window& window, const Pixmap& pixels) override;
   void poll_input() override {}
   // Asks the idle feeder first; else jumps the clock to the deadline; false without one.
   bool wait_for_input(std::optional<std::uint64_t> deadline_ms) override;
@@ -38,6 +39,10 @@ class HeadlessDriver final : public Driver {
   void set_idle_feeder(std::function<bool()> feeder) { feeder_ = std::move(feeder); }
   // Replaces what a stall does (none: the default above).
   void set_stall_policy(std::function<void(Stall)> policy) { stall_policy_ = std::move(policy); }
+  // Hears of every present: the window and the pixels it shows.
+  void set_present_observer(std::function<void(const Window&, const Pixmap&)> observer) {
+    present_observer_ = std::move(observer);
+  }
   std::uint64_t presents() const { return presents_; }
 
  private:
@@ -47,6 +52,7 @@ class HeadlessDriver final : public Driver {
   bool quit_requested_ = false;
   std::function<bool()> feeder_;
   std::function<void(Stall)> stall_policy_;
+  std::function<void(const Window&, const Pixmap&)> present_observer_;
   std::unique_ptr<text::GlyphSource> glyphs_;
 };
 

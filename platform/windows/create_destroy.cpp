@@ -96,7 +96,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   auto window = std::make_unique<Window>();
   window->class_name = window_class->name;
   window->proc = window_class->proc;
-  window->style = dwStyle & ~static_cast<DWORD>(WS_VISIBLE);
+  window->style = effective_style(dwStyle) & ~static_cast<DWORD>(WS_VISIBLE);
   window->ex_style = dwExStyle;
   window->text = lpWindowName ? lpWindowName : "";
   window->instance = hInstance;
@@ -114,7 +114,10 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     // A top-level window with a parent is owned by that parent's top-level window.
     if (parent) window->owner = top_level_of(hWndParent)->handle;
     window->menu = hMenu;
-    window->framebuffer = Pixmap(width, height, background_pixel(window_class->background));
+    // The frame is the window manager's to draw: the framebuffer holds what lies inside it.
+    const RECT shown = shown_rect(*window);
+    window->framebuffer =
+        Pixmap(shown.right - shown.left, shown.bottom - shown.top, background_pixel(window_class->background));
   }
 
   const HWND hwnd = to_handle<HWND>(windows().add(std::move(window)));

@@ -8,7 +8,7 @@ e2e_begin e2e_greeting "$1" --wm
 program=$2
 
 navy="#003399"
-greeting_band="420x40+90+315"   # the line of "Hello, ...!" at logical (-200, -40), 24 points
+greeting_band="420x40+87+302"   # the line of "Hello, ...!" at logical (-200, -40), 24 points
 
 e2e_start_program "$program"
 dialog=$(e2e_find_window "ZORVA_gets")
@@ -17,7 +17,7 @@ dialog_drawn() { [ "$(e2e_count_color "$(e2e_shot "$dialog" dialog)" "100x40+0+0
 e2e_wait_until "the dialog to be drawn" dialog_drawn
 # The dialog over the drawing window, as the user sees it.
 read -r x y < <(xwininfo -id "$drawing" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }')
-e2e_x import -window root -crop "601x540+$x+$y" +repage "$E2E_SHOTS/asking.png"
+e2e_x import -window root -crop "${E2E_WIDTH}x$(( E2E_STRIP + E2E_CLIENT_HEIGHT ))+$x+$y" +repage "$E2E_SHOTS/asking.png"
 
 # answer NAME STEP: types NAME and Enter into the dialog, waits for the greeting to be drawn
 # and prints the width of the greeting's ink.

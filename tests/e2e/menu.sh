@@ -7,12 +7,12 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin e2e_menu "$1" --wm
 shooter=$2
 
-# Where the popup's parts lie in the window (the bar is the 20-pixel strip at the top).
+# Where the popup's parts lie in the window (the bar is the 19-pixel strip at the top).
 run_title=(20 10)
-halt_item=(70 56)
-quit_item=(50 215)
+halt_item=(70 55)
+quit_item=(50 214)
 popup_probe="1x1+200+150"          # inside the popup, below the Quit item's label
-logging_mark="14x26+3+95"          # the check column of the Logging item
+logging_mark="14x26+3+94"          # the check column of the Logging item
 menu_face="#D4D0C8"
 
 e2e_start_program "$shooter"

@@ -120,8 +120,10 @@ bool SdlDriver::open_window(Window& window) {
   if (!ready_) return false;
   const int width = std::max<int>(window.framebuffer.width, 1);
   const int height = std::max<int>(window.framebuffer.height, 1);
-  SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), window.rect.left, window.rect.top, width, height,
-                                     SDL_WINDOW_SHOWN);
+  // The window manager frames what we show: our pixels go where the window's frame leaves
+  // its inside on the screen.
+  const RECT shown = shown_rect(window);
+  SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), shown.left, shown.top, width, height, SDL_WINDOW_SHOWN);
   if (!sdl) return false;
   window.os_window = SDL_GetWindowID(sdl);
   windows_[window.os_window] = window.handle;

@@ -111,7 +111,19 @@ bool post(const QueuedMessage& message, std::deque<QueuedMessage>& to) {
 
 }  // namespace
 
-bool queue_input(const QueuedMessage& message) { return post(message, queue().input); }
+bool queue_input(const QueuedMessage& message) {
+  // The pointer's moves are merged, as on Windows: a move waiting last in the queue for the
+  // same window takes the newer position instead of a second message.
+  auto& input = queue().input;
+  if (message.msg.message == WM_MOUSEMOVE && !input.empty()) {
+    MSG& last = input.back().msg;
+    if (last.message == WM_MOUSEMOVE && last.hwnd == message.msg.hwnd && last.wParam == message.msg.wParam) {
+      last = message.msg;
+      return true;
+    }
+  }
+  return post(message, input);
+}
 
 void purge_messages_for(HWND hwnd) {
   for (auto* from : {&queue().posted, &queue().input})

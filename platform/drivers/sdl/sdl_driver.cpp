@@ -223,6 +223,9 @@ void SdlDriver::handle(const SDL_Event& event) {
         if (HWND hwnd = hwnd_of(event.button.windowID))
           os_events::button(hwnd, event.button.x, event.button.y, event.type == SDL_MOUSEBUTTONDOWN);
       break;
+    case SDL_MOUSEMOTION:
+      if (HWND hwnd = hwnd_of(event.motion.windowID)) os_events::mouse_moved(hwnd, event.motion.x, event.motion.y);
+      break;
     case SDL_WINDOWEVENT:
       handle_window_event(event.window);
       break;

@@ -72,7 +72,7 @@ bool dialog_running(HWND dialog) {
 void register_dialog_classes(WindowClassTable& classes) {
   classes.add_builtin(kDialogClass, dialog_window_proc);
   classes.add_builtin("Button", button_proc);
-  classes.add_builtin("Edit", edit_proc);
+  classes.add_builtin("Edit", edit_proc, CS_DBLCLKS);  // a double click selects a word
   classes.add_builtin("Static", static_proc);
 }
 

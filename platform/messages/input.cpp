@@ -65,6 +65,7 @@ void queue_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, int ty
   queued.msg.lParam = lparam;
   queued.msg.time = static_cast<DWORD>(driver().now_ms());
   queued.typed = typed;
+  queued.modifiers = modifiers_held_now();
   queue_input(queued);
 }
 

@@ -122,6 +122,10 @@ void move_mouse_frame(HWND top_level, int x, int y) { os_events::mouse_moved(top
 
 void close_request(HWND top_level) { os_events::close_request(top_level); }
 
+void set_clipboard_text(const std::string& text) { headless().set_clipboard_text(text); }
+
+std::string clipboard_text() { return headless().clipboard_text(); }
+
 const Pixmap& framebuffer(HWND top_level) {
   static const Pixmap empty;
   const Window* window = top_level_of(top_level);

@@ -63,6 +63,11 @@ void move_mouse_frame(HWND top_level, int x, int y);
 // The window manager's close button.
 void close_request(HWND top_level);
 
+// ---- the clipboard: the headless driver's own, in memory ----
+// Its text as the system holds it (8-bit characters, lines ending in "\n").
+void set_clipboard_text(const std::string& text);
+std::string clipboard_text();
+
 // ---- pixels ----
 // The top-level window's framebuffer as drawn (menu strip at the top, then the client area).
 const zorva::platform::Pixmap& framebuffer(HWND top_level);

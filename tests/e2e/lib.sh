@@ -86,7 +86,7 @@ e2e_begin() {
   E2E_SHOTS=$2/$1
   E2E_STARTED_AT=$(e2e_now_ms)
   local missing=() tool
-  for tool in Xvfb xdotool import convert compare identify openbox wmctrl xwininfo xprop; do
+  for tool in Xvfb xdotool import convert compare identify openbox wmctrl xwininfo xprop xclip; do
     command -v "$tool" >/dev/null || missing+=("$tool")
   done
   if [ ${#missing[@]} -gt 0 ]; then

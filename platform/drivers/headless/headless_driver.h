@@ -31,6 +31,8 @@ class HeadlessDriver final : public Driver {
   int screen_width() override { return 1024; }
   int screen_height() override { return 768; }
   std::uint64_t now_ms() override { return now_; }
+  bool real_time() const override { return false; }
+  // The clipboard is the driver's own, in memory (Driver's).
   text::GlyphSource& glyphs() override { return *glyphs_; }
 
   // Moves the virtual clock forward.

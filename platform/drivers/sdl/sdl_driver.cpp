@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/latin1.h"
 #include "platform/core/pixmap.h"
 #include "platform/driver/os_events.h"
 #include "platform/drivers/sdl/display_loss.h"
@@ -272,6 +273,18 @@ int SdlDriver::screen_height() {
 }
 
 std::uint64_t SdlDriver::now_ms() { return SDL_GetTicks64(); }
+
+std::string SdlDriver::clipboard_text() {
+  if (!ready_) return Driver::clipboard_text();
+  char* utf8 = SDL_GetClipboardText();  // an empty string when there is none
+  std::string text = latin1_from_utf8_text(utf8 ? utf8 : "");
+  SDL_free(utf8);
+  return text;
+}
+
+void SdlDriver::set_clipboard_text(const std::string& text) {
+  if (!ready_ || SDL_SetClipboardText(utf8_from_latin1(text).c_str()) != 0) Driver::set_clipboard_text(text);
+}
 
 extern const DriverEntry kSdlDriverEntry{"sdl", [](std::string& why) -> std::unique_ptr<Driver> {
   auto sdl = std::make_unique<SdlDriver>(why);

@@ -174,7 +174,6 @@ void bar_key(int vk) {
   }
 }
 
-
 // What lies under a point of the window's framebuffer while its menu is active.
 struct MenuHit {
   bool in_bar = false;    // in the menu strip

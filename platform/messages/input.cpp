@@ -193,6 +193,8 @@ void button(HWND top_level, int frame_x, int frame_y, bool down) {
 }
 
 void mouse_moved(HWND top_level, int frame_x, int frame_y) {
+  // The button may have come up where no window heard it (over another application).
+  if (routing().pressed && !is_within(routing().pressed, top_level)) routing().pressed = nullptr;
   Window* top = find_window(top_level);
   if (!top || top->parent || !accepts_input(*top)) return;
   InputRouting& state = routing();
@@ -203,8 +205,7 @@ void mouse_moved(HWND top_level, int frame_x, int frame_y) {
   if (menus::take_motion(*top, frame_x, frame_y)) return;
   if (!find_window(top_level) || state.menu_took_press) return;
   if (state.pressed) {
-    if (find_window(state.pressed) && is_within(state.pressed, top_level))
-      send_pointer(state.pressed, WM_MOUSEMOVE, frame_x, frame_y);
+    send_pointer(state.pressed, WM_MOUSEMOVE, frame_x, frame_y);
     return;
   }
   int x = 0, y = 0;
@@ -219,3 +220,14 @@ void close_request(HWND top_level) {
 }
 
 }  // namespace zorva::platform::os_events
+
+namespace zorva::platform {
+
+void forget_pointer_window(HWND hwnd) {
+  InputRouting& state = platform_state().input;
+  if (state.pressed == hwnd) state.pressed = nullptr;
+  if (state.last_press_window == hwnd) state.last_press_window = nullptr;
+  if (state.pointer_window == hwnd) state.pointer_window = nullptr;
+}
+
+}  // namespace zorva::platform

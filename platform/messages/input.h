@@ -23,4 +23,7 @@ struct InputRouting {
   int pointer_y = -1;
 };
 
+// A window being destroyed lets go of the pointer and of the press it last took.
+void forget_pointer_window(HWND hwnd);
+
 }  // namespace zorva::platform

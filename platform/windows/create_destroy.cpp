@@ -7,6 +7,7 @@
 #include "platform/driver/driver.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/menus/menu_hooks.h"
+#include "platform/messages/input.h"
 #include "platform/messages/message_queue.h"
 #include "platform/messages/timers.h"
 #include "platform/windows/window.h"
@@ -178,6 +179,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     unlink_from_parent(*w);
     kill_timers_of(*it);
     purge_messages_for(*it);
+    forget_pointer_window(*it);
     auto& erase = records.erase_pending;
     erase.erase(std::remove(erase.begin(), erase.end(), *it), erase.end());
     auto& changed = records.changed;

@@ -51,6 +51,12 @@ TEST_F(Pointer, TheWindowThatTookThePressKeepsThePointerUntilTheRelease) {
                                                                    {WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, -18, -7},
                                                                    {WM_LBUTTONUP, MK_SHIFT, -18, -7}}));
   EXPECT_EQ(mouse_messages(hwnd), (std::vector<std::vector<long>>{{WM_MOUSEMOVE, 0, 4, 4}}));
+  // A window that goes while it holds the pointer lets go of it.
+  headless::button(child, 5, 5, true);
+  DestroyWindow(child);
+  recorder().clear();
+  headless::move_mouse(hwnd, 6, 6);
+  EXPECT_EQ(mouse_messages(hwnd), (std::vector<std::vector<long>>{{WM_MOUSEMOVE, 0, 6, 6}}));
 }
 
 TEST_F(Pointer, ASecondPressSoonAndCloseIsADoubleClickForClassesThatAskForIt) {

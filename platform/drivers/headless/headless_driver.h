@@ -27,9 +27,13 @@ class HeadlessDriver final : public Driver {
   // Without a stall policy: the first stall asks the program to quit, as the close box
   // would; a second one ends the process with one line saying why.
   void stalled(Stall why) override;
-  int screen_width() override { return 1280; }
-  int screen_height() override { return 1024; }
+  // The screen of a desktop without a display of its own (the size Wine's null display
+  // reports), so that a program's windows get the sizes they get there.
+  int screen_width() override { return 1024; }
+  int screen_height() override { return 768; }
   std::uint64_t now_ms() override { return now_; }
+  bool real_time() const override { return false; }
+  // The clipboard is the driver's own, in memory (Driver's).
   text::GlyphSource& glyphs() override { return *glyphs_; }
 
   // Moves the virtual clock forward.

@@ -135,8 +135,7 @@ bool SdlDriver::open_window(Window& window) {
   const int width = std::max<int>(window.framebuffer.width, 1);
   const int height = std::max<int>(window.framebuffer.height, 1);
   // The window manager frames what we show: our pixels go where the window's frame leaves
-  // its inside on the screen.
-  // Positions and sizes are the program's pixels: on the screen each is scale_ pixels.
+  // its inside on the screen, each of them scale_ screen pixels each way.
   const RECT shown = shown_rect(window);
   SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), on_screen(shown.left), on_screen(shown.top),
                                      width * scale_, height * scale_, SDL_WINDOW_SHOWN);

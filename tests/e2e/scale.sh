@@ -3,7 +3,8 @@
 # at twice their size. The drawing window is 2x its size, every 2x2 block of a screenshot is
 # one colour, clicks at screen pixels land on the logical points they cover (click_draw draws
 # the same picture as at factor 1 clicked at those points), the text window lies along the
-# lower third of the screen, and the shooter's menu opens and quits where it is clicked.
+# lower third of the screen, a wrong ZORVA_SCALE is named and ignored, and the shooter's
+# menu opens and quits where it is clicked.
 # Usage: scale.sh SHOTS_ROOT CLICK_DRAW SHOOTER
 source "$(dirname "$0")/lib.sh"
 E2E_SCREEN=2560x1600x24
@@ -77,6 +78,16 @@ moved=$(e2e_differing_pixels "$E2E_SHOTS/factor1.png" "$E2E_SHOTS/factor2-halved
 # And the centre's disc is at the centre (the 1x picture, around the origin).
 [ "$(e2e_count_other "$E2E_SHOTS/factor1.png" "5x5+$(( E2E_ORIGIN_X - 2 ))+$(( E2E_ORIGIN_Y - 2 ))" "#FFFFFF")" -gt 10 ] ||
   e2e_fail "no disc at the logical centre"
+
+# A wrong ZORVA_SCALE is named in one line and the desktop's factor used.
+e2e_start_program env ZORVA_SCALE=big "$click_draw"
+window=$(e2e_find_window "ZORVA Graphics")
+read -r x y width height < <(window_geometry "$window")
+[ "$width" = $(( 2 * E2E_WIDTH )) ] || e2e_fail "with ZORVA_SCALE=big the window is $width wide, not the desktop's 2x"
+e2e_keys "$window" ctrl+q
+e2e_expect_exit "Ctrl+Q in click_draw with ZORVA_SCALE=big"
+complaint='zorva: ZORVA_SCALE="big" is not a scale from 1 to 4; using the desktop'"'"'s'
+[ "$(grep -cxF "$complaint" "$E2E_SHOTS/program.log")" = 1 ] || e2e_fail "no one-line complaint about ZORVA_SCALE=big"
 
 # The shooter's menu at factor 2: "Run" opens its popup, "Quit" in it ends the game.
 e2e_start_program "$shooter"

@@ -33,6 +33,7 @@ test     xvfb                xorg-x11-server-Xvfb                xorg-server-xvf
 test     xdotool             xdotool                             xdotool
 test     imagemagick         ImageMagick                         imagemagick
 test     x11-utils           xwininfo,xprop                      xorg-xwininfo,xorg-xprop
+test     x11-xserver-utils   xrdb                                xorg-xrdb
 test     openbox             openbox                             openbox
 test     wmctrl              wmctrl                              wmctrl
 test     xclip               xclip                               xclip

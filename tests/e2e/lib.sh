@@ -20,6 +20,7 @@ E2E_CLIENT_HEIGHT=496
 E2E_ORIGIN_X=297
 E2E_ORIGIN_Y=$(( E2E_STRIP + 248 ))
 E2E_TIMEOUT=${E2E_TIMEOUT:-10}  # seconds any single wait may take before the test fails
+E2E_SCREEN=${E2E_SCREEN:-1280x1024x24}  # the X server's screen (a test may ask for another)
 
 E2E_NAME=
 E2E_SHOTS=
@@ -100,6 +101,8 @@ e2e_begin() {
   trap 'exit 130' INT TERM
   # The programs must use the real SDL backend on our X server, nothing else.
   unset ZORVA_BACKEND WAYLAND_DISPLAY SDL_VIDEODRIVER
+  # Every pixel its own: no scale factor from the calling desktop.
+  unset ZORVA_SCALE GDK_SCALE
   e2e_start_xvfb
   if [ "${3:-}" = "--wm" ]; then e2e_start_wm; fi
 }
@@ -114,7 +117,7 @@ e2e_start_xvfb() {
   local number_file=$E2E_WORK/display attempt
   for attempt in 1 2 3; do
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number_file" \
+    Xvfb -displayfd 3 -screen 0 "$E2E_SCREEN" -nolisten tcp -noreset 3>"$number_file" \
       >>"$E2E_SHOTS/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_wait_until "the X server to start" test -s "$number_file"

@@ -11,6 +11,8 @@
 #include "platform/core/latin1.h"
 #include "platform/core/pixmap.h"
 #include "platform/driver/os_events.h"
+#include "platform/driver/screen_scale.h"
+#include "platform/drivers/sdl/desktop_facts.h"
 #include "platform/drivers/sdl/display_loss.h"
 #include "platform/drivers/sdl/sdl_keys.h"
 #include "platform/fonts/ttf_glyph_source.h"
@@ -27,19 +29,29 @@ bool env_set(const char* name) {
   return value && value[0] != '\0';
 }
 
-// Copies 0x00RRGGBB pixels into a window surface of whatever format it has.
-void copy_to_surface(const std::uint32_t* pixels, int width, int height, SDL_Surface* surface) {
-  const int w = std::min(width, surface->w);
-  const int h = std::min(height, surface->h);
+// Copies 0x00RRGGBB pixels into a window surface of whatever format it has, each pixel as a
+// scale by scale block. The usual formats take the pixels as they are, in one pass; any
+// other is converted from a scaled copy.
+void copy_to_surface(const std::uint32_t* pixels, int width, int height, int scale, SDL_Surface* surface) {
+  const int w = std::min(width, surface->w / scale);
+  const int h = std::min(height, surface->h / scale);
   if (w <= 0 || h <= 0) return;
   if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
   const Uint32 format = surface->format->format;
-  if (format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888) {
+  const bool same_format = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+  if (same_format && scale == 1) {
     for (int y = 0; y < h; ++y)
       std::memcpy(static_cast<char*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch,
                   pixels + static_cast<std::ptrdiff_t>(y) * width, static_cast<std::size_t>(w) * 4);
-  } else {
+  } else if (same_format) {
+    scale_up(pixels, w, h, width, scale, surface->pixels, surface->pitch);
+  } else if (scale == 1) {
     SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, pixels, width * 4, format, surface->pixels, surface->pitch);
+  } else {
+    std::vector<std::uint32_t> scaled(static_cast<std::size_t>(w) * scale * h * scale);
+    scale_up(pixels, w, h, width, scale, scaled.data(), w * scale * 4);
+    SDL_ConvertPixels(w * scale, h * scale, SDL_PIXELFORMAT_RGB888, scaled.data(), w * scale * 4, format,
+                      surface->pixels, surface->pitch);
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
@@ -102,6 +114,7 @@ SdlDriver::SdlDriver(std::string& error) : glyphs_(fonts::make_ttf_glyph_source(
       if (driver == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
       if (driver == "x11") end_program_when_x_display_is_lost();
       SDL_StartTextInput();
+      scale_ = scale_for_desktop(sdl_desktop_facts(driver == "x11"));
       ready_ = true;
       return;
     }
@@ -122,9 +135,10 @@ bool SdlDriver::open_window(Window& window) {
   const int width = std::max<int>(window.framebuffer.width, 1);
   const int height = std::max<int>(window.framebuffer.height, 1);
   // The window manager frames what we show: our pixels go where the window's frame leaves
-  // its inside on the screen.
+  // its inside on the screen, each of them scale_ screen pixels each way.
   const RECT shown = shown_rect(window);
-  SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), shown.left, shown.top, width, height, SDL_WINDOW_SHOWN);
+  SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), on_screen(shown.left), on_screen(shown.top),
+                                     width * scale_, height * scale_, SDL_WINDOW_SHOWN);
   if (!sdl) return false;
   window.os_window = SDL_GetWindowID(sdl);
   windows_[window.os_window] = window.handle;
@@ -149,8 +163,14 @@ void SdlDriver::present(Window& window, const Pixmap& pixels) {
   if (!sdl) return;
   SDL_Surface* surface = SDL_GetWindowSurface(sdl);
   if (!surface) return;
-  copy_to_surface(pixels.pixels.data(), pixels.width, pixels.height, surface);
+  copy_to_surface(pixels.pixels.data(), pixels.width, pixels.height, scale_, surface);
   SDL_UpdateWindowSurface(sdl);
+}
+
+int SdlDriver::on_screen(LONG position) const {
+  // Window positions stay far inside int range; SDL takes any int.
+  const long long scaled = static_cast<long long>(position) * scale_;
+  return static_cast<int>(std::clamp<long long>(scaled, -(1LL << 30), 1LL << 30));
 }
 
 HWND SdlDriver::hwnd_of(Uint32 window_id) const {
@@ -222,10 +242,13 @@ void SdlDriver::handle(const SDL_Event& event) {
     case SDL_MOUSEBUTTONUP:
       if (event.button.button == SDL_BUTTON_LEFT)
         if (HWND hwnd = hwnd_of(event.button.windowID))
-          os_events::button(hwnd, event.button.x, event.button.y, event.type == SDL_MOUSEBUTTONDOWN);
+          os_events::button(hwnd, to_program_pixels(event.button.x, scale_), to_program_pixels(event.button.y, scale_),
+                            event.type == SDL_MOUSEBUTTONDOWN);
       break;
     case SDL_MOUSEMOTION:
-      if (HWND hwnd = hwnd_of(event.motion.windowID)) os_events::mouse_moved(hwnd, event.motion.x, event.motion.y);
+      if (HWND hwnd = hwnd_of(event.motion.windowID))
+        os_events::mouse_moved(hwnd, to_program_pixels(event.motion.x, scale_),
+                               to_program_pixels(event.motion.y, scale_));
       break;
     case SDL_WINDOWEVENT:
       handle_window_event(event.window);
@@ -264,12 +287,12 @@ bool SdlDriver::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
 
 int SdlDriver::screen_width() {
   SDL_DisplayMode mode;
-  return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w : 1280;
+  return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.w / scale_ : 1280;
 }
 
 int SdlDriver::screen_height() {
   SDL_DisplayMode mode;
-  return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h : 1024;
+  return ready_ && SDL_GetDesktopDisplayMode(0, &mode) == 0 ? mode.h / scale_ : 1024;
 }
 
 std::uint64_t SdlDriver::now_ms() { return SDL_GetTicks64(); }

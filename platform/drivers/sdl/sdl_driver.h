@@ -27,6 +27,7 @@ class SdlDriver final : public Driver {
   bool wait_for_input(std::optional<std::uint64_t> deadline_ms) override;
   // Real waits take real time and the user can always act: nothing to decide.
   void stalled(Stall) override {}
+  // The screen in the program's pixels (the screen's divided by the scale factor).
   int screen_width() override;
   int screen_height() override;
   std::uint64_t now_ms() override;
@@ -36,6 +37,8 @@ class SdlDriver final : public Driver {
   void set_clipboard_text(const std::string& text) override;
 
   bool ready() const { return ready_; }
+  // How many screen pixels each of the program's pixels takes, each way (screen_scale.h).
+  int scale() const { return scale_; }
 
  private:
   struct PendingKey {
@@ -47,8 +50,11 @@ class SdlDriver final : public Driver {
   void handle_window_event(const SDL_WindowEvent& event);
   void flush_pending_key(unsigned char typed);
   HWND hwnd_of(Uint32 window_id) const;
+  // A position of the program's, on the screen (clamped to what SDL can take).
+  int on_screen(LONG position) const;
 
   bool ready_ = false;
+  int scale_ = 1;
   std::unordered_map<Uint32, HWND> windows_;
   std::unordered_set<Uint32> frame_fitted_;  // windows whose frame was checked against the screen
   PendingKey pending_key_;

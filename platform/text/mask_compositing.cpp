@@ -9,7 +9,7 @@ namespace zorva::platform::text {
 namespace {
 
 // Linear light is held in 16 bits; going back to levels looks up its top 14 bits, fine
-// enough that a level's round trip never moves it by more than one.
+// enough that a level's round trip is exact but for the five darkest (off by two at most).
 constexpr int kEncodeBits = 14;
 constexpr int kEncodeSize = 1 << kEncodeBits;
 
@@ -26,7 +26,7 @@ const GammaTables& gamma_tables() {
           static_cast<std::uint16_t>(std::lround(65535.0 * std::pow(level / 255.0, kTextGamma)));
     for (int i = 0; i < kEncodeSize; ++i)
       t.to_level[static_cast<std::size_t>(i)] =
-          static_cast<std::uint8_t>(std::lround(255.0 * std::pow((i + 0.5) / kEncodeSize, 1.0 / kTextGamma)));
+          static_cast<std::uint8_t>(std::lround(255.0 * std::pow(static_cast<double>(i) / (kEncodeSize - 1), 1.0 / kTextGamma)));
     return t;
   }();
   return tables;

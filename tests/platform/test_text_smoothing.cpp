@@ -38,6 +38,8 @@ TEST(TextSmoothing, LevelsMixInLinearLight) {
                                     static_cast<std::uint8_t>(coverage));
         ASSERT_LE(std::abs(after - ink), std::abs(before - ink)) << under << " " << ink << " " << coverage;
       }
+  // Dark ink at nearly full coverage reaches black: the darkest linear values map to 0.
+  EXPECT_EQ(mix_level(1, 0, 254), 0);
   // Channels mix apart: red ink over blue keeps green at zero.
   EXPECT_EQ(mix_pixel(0x0000FFu, 0xFF0000u, 128) & 0x00FF00u, 0u);
 }

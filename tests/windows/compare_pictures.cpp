@@ -6,6 +6,7 @@
 // red). "text-box FILE LEFT TOP RIGHT BOTTOM" lines name the boxes of the texts in a picture;
 // inside them the share of pixels within a tolerance per channel is reported too. Exit status 1 when a picture marked exact differs or a picture is missing or malformed.
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -52,6 +53,7 @@ bool write_ppm(const std::string& path, const Picture& picture) {
 struct Comparison {
   long long pixels = 0;
   long long differing = 0;
+  long long far = 0;  // differing by more than the text tolerance in some channel
   int left = 0, top = 0, right = -1, bottom = -1;  // box around the differing pixels
   std::string first_differences;
   Picture picture;  // the differences, for looking at
@@ -72,6 +74,11 @@ Comparison compare(const Picture& ours, const Picture& theirs) {
       }
       shown[0] = 255;
       shown[1] = shown[2] = 0;
+      for (int c = 0; c < 3; ++c)
+        if (std::abs(ours.rgb[at + c] - theirs.rgb[at + c]) > bench_support::kTextTolerance) {
+          ++result.far;
+          break;
+        }
       if (result.differing++ == 0) {
         result.left = result.right = x;
         result.top = result.bottom = y;
@@ -144,8 +151,8 @@ int main(int argc, char** argv) {
     std::printf("  %-19s %-8s %8.4f%% agree", name.c_str(), exact ? "exact" : "measured",
                 100.0 * static_cast<double>(result.pixels - result.differing) / static_cast<double>(result.pixels));
     if (result.differing != 0) {
-      std::printf(", %lld differ in x %d-%d, y %d-%d; first (ours/windows):%s", result.differing,
-                  result.left, result.right, result.top, result.bottom, result.first_differences.c_str());
+      std::printf(", %lld differ (%lld by more than %d) in x %d-%d, y %d-%d; first (ours/windows):%s",
+                  result.differing, result.far, bench_support::kTextTolerance, result.left, result.right, result.top, result.bottom, result.first_differences.c_str());
     }
     std::printf("%s\n", failed ? "  FAILED" : "");
     if (const auto boxes = text_boxes.find(file); boxes != text_boxes.end()) {

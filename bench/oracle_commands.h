@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/text_agreement.h"
 #include "platform/win32.h"
 
 namespace bench_support {
@@ -115,6 +116,32 @@ inline void draw_text(HDC dc, const Command& c) {
   SetBkMode(dc, mode);
   SelectObject(dc, previous_font);
   DeleteObject(font);
+}
+
+// The boxes of a text command's lines as draw_text places them: each line's extent, the
+// first one ending just above the anchor row.
+inline std::vector<TextBox> text_boxes(HDC dc, const Command& c) {
+  std::vector<TextBox> boxes;
+  if (c.op != Op::Text) return boxes;
+  HFONT font = CreateFontA(-c.width, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "ZORVA-font");
+  HGDIOBJ previous_font = SelectObject(dc, font);
+  SIZE extent{0, 0};
+  GetTextExtentPointA(dc, c.text.c_str(), static_cast<int>(c.text.size()), &extent);
+  std::size_t start = 0;
+  for (int k = 0;; ++k) {
+    const std::size_t end = c.text.find('\n', start);
+    const std::size_t length = (end == std::string::npos ? c.text.size() : end) - start;
+    SIZE line{0, 0};
+    if (length > 0 && GetTextExtentPointA(dc, c.text.c_str() + start, static_cast<int>(length), &line)) {
+      const int top = c.points[0].y + (k - 1) * extent.cy;
+      boxes.push_back(TextBox{c.points[0].x, top, c.points[0].x + line.cx, top + extent.cy});
+    }
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  SelectObject(dc, previous_font);
+  DeleteObject(font);
+  return boxes;
 }
 
 inline void draw(HDC dc, const Command& c) {

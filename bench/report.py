@@ -5,6 +5,7 @@ its target beside it and PASS or FAIL, from the files run-bench.sh collected in 
   oracle.txt    the reference renderer's microseconds per frame, one a line (absent: not run)
   cpu.txt       "running PERCENT" and "halted PERCENT" lines (absent: not measured)
   latency.txt   "PASS" or "FAIL" from the headless key-latency test
+  text.txt      "NAME PERCENT" lines: text agreement with the reference renderer (absent: not run)
   notes.txt     lines explaining what was skipped
 """
 import json
@@ -99,6 +100,19 @@ if pass_median is not None and oracle_median is not None:
     rows.append(("  beside it: the pass with its copy", f"{pass_median:.0f} us = {oracle_median / pass_median:.1f}x",
                  "", ""))
 ratio_row("Reference frame.txt drawn by our GDI", frame_median, frame_min, 6)
+
+text_shares = {}
+for line in read_lines("text.txt") or []:
+    parts = line.split()
+    if len(parts) == 2:
+        text_shares[parts[0]] = float(parts[1])
+text_figure = "Text agreement with the reference (within 48 per channel in the texts' boxes)"
+if text_shares:
+    measured = ", ".join(f"{name}.txt {share:.2f}%" for name, share in text_shares.items())
+    ok = len(text_shares) == 2 and all(share >= 95 for share in text_shares.values())
+    rows.append((text_figure, measured, ">= 95% on each", verdict(ok)))
+else:
+    rows.append((text_figure, "not measured", ">= 95% on each", "n/a"))
 
 logging_median = median_of(bench(game, "BM_GamePassLoggingOn"), "median_us")
 if logging_median is None:

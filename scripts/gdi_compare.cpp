@@ -1,7 +1,7 @@
 // Draws a reference command file (origin/pixel/line/tri/rect/oval/text lines, logical
 // coordinates, colour indices into the package's palette) with our GDI, the same calls the
 // package's renderer makes, writes the picture as a PPM and, given a reference picture,
-// reports the share of matching pixels.
+// reports the share of matching pixels and how closely the text agrees inside its boxes.
 //
 //   gdi_compare CMDFILE OUT.ppm [REFERENCE.ppm]
 #include <cstdint>
@@ -48,7 +48,11 @@ int main(int argc, char** argv) {
   SelectObject(dc, old_brush);
   DeleteObject(white);
 
-  for (const bench_support::Command& command : *commands) bench_support::draw(dc, command);
+  std::vector<bench_support::TextBox> text_boxes;
+  for (const bench_support::Command& command : *commands) {
+    bench_support::draw(dc, command);
+    for (const bench_support::TextBox& box : bench_support::text_boxes(dc, command)) text_boxes.push_back(box);
+  }
 
   std::vector<unsigned char> ours(static_cast<std::size_t>(width) * height * 3);
   for (int y = 0; y < height; ++y)
@@ -93,6 +97,12 @@ int main(int argc, char** argv) {
       }
     std::printf("all pixels: %.3f%% match; drawn pixels: %zu of %zu match (%.2f%%)\n",
                 100.0 * same / (width * height), drawn_same, drawn, drawn ? 100.0 * drawn_same / drawn : 100.0);
+    if (!text_boxes.empty()) {
+      const bench_support::TextAgreement text =
+          bench_support::text_agreement(ours.data(), ref.data(), width, height, text_boxes);
+      std::printf("text: %.2f%% of %lld pixels in %zu boxes within %d per channel (worst box %.2f%%)\n",
+                  text.percent(), text.pixels, text_boxes.size(), bench_support::kTextTolerance, text.worst_box);
+    }
   }
   return 0;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # make bench: runs the benchmarks of a build directory on the headless backend, the
-# reference renderer's frame beside ours where it is installed, and the shooter's CPU use
+# reference renderer's frame and text beside ours where it is installed, and the shooter's CPU use
 # under a private X server, then prints every figure of the performance table with its
 # target and PASS or FAIL. Details of every benchmark come first.
 #   scripts/run-bench.sh [BUILD_DIR]
@@ -44,6 +44,23 @@ if [ -x "$oracle/run.sh" ] && command -v wine >/dev/null; then
   oracle_run
 else
   note "no reference renderer at $oracle (or no wine): ratios skipped; set ZORVA_GDI_ORACLE"
+fi
+# Text agreement: the reference renderer's pictures of primitives.txt and frame.txt, drawn
+# with the face ours uses, beside ours; "NAME PERCENT" lines for the report.
+text_agreement() {
+  local name
+  for name in primitives frame; do
+    [ -f "$oracle/$name.txt" ] || continue
+    if ! "$oracle/run.sh" "$oracle/$name.txt" "$out/$name.ref.ppm" --face "DejaVu Sans" >/dev/null 2>>"$out/oracle.err"; then
+      note "the reference renderer failed on $name.txt: $(tail -1 "$out/oracle.err")"
+      continue
+    fi
+    (cd "$out" && bash "$root/scripts/gdi-compare.sh" "$dir" "$oracle/$name.txt" "$out/$name.ref.ppm") |
+      sed -n "s/^text: \([0-9.]*\)%.*/$name \1/p" >>"$out/text.txt" || note "the text comparison of $name.txt failed"
+  done
+}
+if [ -x "$oracle/run.sh" ] && command -v wine >/dev/null; then
+  text_agreement
 fi
 run_json oracle_frame "${figures[@]}"
 run_json game_pass "${figures[@]}"

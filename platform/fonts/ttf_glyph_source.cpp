@@ -1,4 +1,4 @@
-// Faces opened with SDL2_ttf, their GDI measures, and runs of text rendered bi-level.
+// Faces opened with SDL2_ttf, their GDI measures, and runs of text rendered as 8-bit coverage.
 #include "platform/fonts/ttf_glyph_source.h"
 
 #include <SDL2/SDL.h>
@@ -179,12 +179,14 @@ class TtfGlyphSource final : public text::GlyphSource {
   const text::GlyphMask* render(const text::FontFace& face, std::string_view run) override {
     const TtfFace& ttf_face = static_cast<const TtfFace&>(face);
     const std::string utf8 = utf8_from_bytes(run);
-    SDL_Surface* glyphs = TTF_RenderUTF8_Solid(ttf_face.ttf, utf8.c_str(), SDL_Color{255, 255, 255, 255});
+    // Shaded rendering keeps the face's hinting and the glyphs' places; each palette index of
+    // its 8-bit surface is the pixel's coverage, 0 to 255, from the background to the ink.
+    SDL_Surface* glyphs =
+        TTF_RenderUTF8_Shaded(ttf_face.ttf, utf8.c_str(), SDL_Color{255, 255, 255, 255}, SDL_Color{0, 0, 0, 255});
     if (!glyphs) return nullptr;
     text::GlyphMask& mask = mask_;
     const bool locked = SDL_LockSurface(glyphs) == 0;
     if (locked) {
-      // A bi-level rendering: palette index 0 is the background, anything else ink.
       // Sizes held in locals: the byte stores below could otherwise alias the surface's fields.
       const std::size_t width = static_cast<std::size_t>(glyphs->w);
       const std::size_t height = static_cast<std::size_t>(glyphs->h);
@@ -198,8 +200,7 @@ class TtfGlyphSource final : public text::GlyphSource {
       std::uint8_t* out = mask.coverage.data();
       for (std::size_t r = 0; r < height; ++r) {
         const std::uint8_t* source = pixels + static_cast<std::ptrdiff_t>(r) * pitch;
-        std::uint8_t* row = out + r * width;
-        for (std::size_t c = 0; c < width; ++c) row[c] = source[c] != 0 ? 255 : 0;
+        std::copy(source, source + width, out + r * width);
       }
       SDL_UnlockSurface(glyphs);
     }

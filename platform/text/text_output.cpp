@@ -1,5 +1,5 @@
 // TextOutA, GetTextExtentPointA and GetTextMetricsA over the DC's selected font: glyphs come
-// from the driver's glyph source as coverage masks, and their ink is put on the target here.
+// from the driver's glyph source as coverage masks, composited onto the target.
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include "platform/gdi/gdi_object.h"
 #include "platform/gdi/raster_canvas.h"
 #include "platform/text/glyph_source.h"
+#include "platform/text/mask_compositing.h"
 
 using namespace zorva::platform;
 using namespace zorva::platform::raster;
@@ -27,38 +28,6 @@ const FontFace* font_of(const DeviceContext& dc, GlyphSource& glyphs) {
   const FontRequest* request = find_gdi<FontRequest>(dc.font);
   if (!request) return nullptr;
   return glyphs.resolve(*request);
-}
-
-// The ink colour over a pixel at a coverage of 1 to 254 (of 255).
-std::uint32_t blend(std::uint32_t under, std::uint32_t ink, unsigned coverage) {
-  std::uint32_t out = 0;
-  for (int shift = 0; shift <= 16; shift += 8) {
-    const unsigned a = (ink >> shift) & 0xFFu;
-    const unsigned b = (under >> shift) & 0xFFu;
-    out |= ((a * coverage + b * (255u - coverage) + 127u) / 255u) << shift;
-  }
-  return out;
-}
-
-// Puts the mask's ink on the target with the mask's top-left at (x, y).
-void put_mask(const RasterTarget& target, const GlyphMask& mask, std::int64_t x, std::int64_t y, std::uint32_t ink) {
-  const std::int64_t row_first = std::max<std::int64_t>(0, target.top - y);
-  const std::int64_t row_end = std::min<std::int64_t>(mask.height, target.bottom - y);
-  const std::int64_t col_first = std::max<std::int64_t>(0, target.left - x);
-  const std::int64_t col_end = std::min<std::int64_t>(mask.width, target.right - x);
-  const std::uint8_t* coverage = mask.coverage.data();
-  const std::int64_t mask_width = mask.width;
-  const std::int64_t column_offset = target.origin_x + x;
-  for (std::int64_t r = row_first; r < row_end; ++r) {
-    const std::uint8_t* source = coverage + r * mask_width;
-    std::uint32_t* row = target.pixmap->row(static_cast<int>(y + r + target.origin_y));
-    for (std::int64_t c = col_first; c < col_end; ++c) {
-      const unsigned level = source[c];
-      if (level == 0) continue;
-      std::uint32_t& pixel = row[column_offset + c];
-      pixel = level == 255 ? ink : blend(pixel, ink, level);
-    }
-  }
 }
 
 }  // namespace
@@ -86,7 +55,7 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     if (pen_x + w + font->em_height > target.left) {
       if (dc->bk_mode == OPAQUE) target.fill_box(pen_x, y, pen_x + w, y + cell_height, bk);
       if (const GlyphMask* mask = glyphs.render(*font, piece))
-        put_mask(target, *mask, pen_x + mask->left, std::int64_t{y} + mask->top, ink);
+        zorva::platform::text::composite_mask(target, *mask, pen_x + mask->left, std::int64_t{y} + mask->top, ink);
     }
     pen_x += w;
   }

@@ -9,7 +9,7 @@ e2e_begin e2e_greeting "$1" --wm
 program=$2
 
 navy="#003399"
-greeting_band="420x40+87+302"   # the line of "Hello, ...!" at logical (-200, -40), 24 points
+greeting_band="420x30+87+279"   # the cell of "Hello, ...!" at logical (-200, -40), 24 points
 
 e2e_start_program "$program"
 dialog=$(e2e_find_window "ZORVA_gets")

@@ -3,14 +3,19 @@
 // Reads each LIST in OURS_DIR (one "name exact|measured file" line per picture, "#" lines
 // ignored), reports for each picture the share of pixels that agree and where they differ, and
 // writes a picture of the differences into DIFF_DIR (agreeing pixels faded, differing ones
-// red). Exit status 1 when a picture marked exact differs or a picture is missing or malformed.
+// red). "text-box FILE LEFT TOP RIGHT BOTTOM" lines name the boxes of the texts in a picture;
+// inside them the share of pixels within a tolerance per channel is reported too. Exit status 1 when a picture marked exact differs or a picture is missing or malformed.
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "bench/text_agreement.h"
 
 namespace {
 
@@ -48,6 +53,7 @@ bool write_ppm(const std::string& path, const Picture& picture) {
 struct Comparison {
   long long pixels = 0;
   long long differing = 0;
+  long long far = 0;  // differing by more than the text tolerance in some channel
   int left = 0, top = 0, right = -1, bottom = -1;  // box around the differing pixels
   std::string first_differences;
   Picture picture;  // the differences, for looking at
@@ -68,6 +74,11 @@ Comparison compare(const Picture& ours, const Picture& theirs) {
       }
       shown[0] = 255;
       shown[1] = shown[2] = 0;
+      for (int c = 0; c < 3; ++c)
+        if (std::abs(ours.rgb[at + c] - theirs.rgb[at + c]) > bench_support::kTextTolerance) {
+          ++result.far;
+          break;
+        }
       if (result.differing++ == 0) {
         result.left = result.right = x;
         result.top = result.bottom = y;
@@ -110,8 +121,17 @@ int main(int argc, char** argv) {
     }
     for (std::string line; std::getline(list, line);) lines.push_back(line);
   }
+  std::map<std::string, std::vector<bench_support::TextBox>> text_boxes;
   for (const std::string& line : lines) {
-    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string kind, file;
+    bench_support::TextBox box;
+    if (fields >> kind >> file >> box.left >> box.top >> box.right >> box.bottom && kind == "text-box")
+      text_boxes[file].push_back(box);
+  }
+  bench_support::TextAgreement all_text;
+  for (const std::string& line : lines) {
+    if (line.empty() || line[0] == '#' || line.rfind("text-box ", 0) == 0) continue;
     std::istringstream fields(line);
     std::string name, kind, file;
     fields >> name >> kind >> file;
@@ -131,10 +151,19 @@ int main(int argc, char** argv) {
     std::printf("  %-19s %-8s %8.4f%% agree", name.c_str(), exact ? "exact" : "measured",
                 100.0 * static_cast<double>(result.pixels - result.differing) / static_cast<double>(result.pixels));
     if (result.differing != 0) {
-      std::printf(", %lld differ in x %d-%d, y %d-%d; first (ours/windows):%s", result.differing,
-                  result.left, result.right, result.top, result.bottom, result.first_differences.c_str());
+      std::printf(", %lld differ (%lld by more than %d) in x %d-%d, y %d-%d; first (ours/windows):%s",
+                  result.differing, result.far, bench_support::kTextTolerance, result.left, result.right, result.top, result.bottom, result.first_differences.c_str());
     }
     std::printf("%s\n", failed ? "  FAILED" : "");
+    if (const auto boxes = text_boxes.find(file); boxes != text_boxes.end()) {
+      const bench_support::TextAgreement text =
+          bench_support::text_agreement(ours->rgb.data(), theirs->rgb.data(), ours->width, ours->height, boxes->second);
+      std::printf("  %-19s %-8s %8.4f%% of %lld pixels in %zu text boxes within %d per channel (worst box %.2f%%)\n",
+                  "", "text", text.percent(), text.pixels, boxes->second.size(), bench_support::kTextTolerance,
+                  text.worst_box);
+      all_text.pixels += text.pixels;
+      all_text.agreeing += text.agreeing;
+    }
     if (result.differing != 0) {
       write_ppm(diff_dir + "/diff-" + file, result.picture);
     }
@@ -144,5 +173,6 @@ int main(int argc, char** argv) {
                 100.0 * static_cast<double>(all_pixels - all_differing) / static_cast<double>(all_pixels),
                 all_pixels);
   }
+  if (all_text.pixels > 0) std::printf("  text agreement: %.2f%%\n", all_text.percent());
   return failures == 0 ? 0 : 1;
 }

@@ -1,8 +1,10 @@
 // Draws fixed sets of primitives through the package, each set on a freshly cleared surface,
 // and writes every resulting surface as a picture, plus a list of the sets in "drawing.txt".
-// Sets marked "exact" must come out identical on every platform; the others are measured.
+// Sets marked "exact" must come out identical on every platform; the others are measured, the
+// text's also inside its boxes ("text-box" lines after its picture's line).
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 #include "differential_output.h"
 #include "internal/library_state.h"
@@ -159,13 +161,51 @@ void draw_wide_pens() {
   }
 }
 
+struct Text {
+  int color, x, y, ptsize;
+  const char* text;
+};
+const Text kTexts[] = {
+    {BLACK, -290, 240, 15, "Kills: 12, Damage: 3"},    {RED, -290, 200, 8, "small text 0123456789"},
+    {BLUE, -290, 160, 24, "Big Text WMgjpq"},          {GREEN, -290, 100, 12, "two lines\nof text"},
+    {PURPLE, -290, 20, 15, "42% of everything"},       {NAVY_BLUE, 200, -200, 40, "Cut"},
+};
+
 void draw_texts() {
-  ZORVA_draw_text(BLACK, -290, 240, 15, "Kills: 12, Damage: 3");
-  ZORVA_draw_text(RED, -290, 200, 8, "small text 0123456789");
-  ZORVA_draw_text(BLUE, -290, 160, 24, "Big Text WMgjpq");
-  ZORVA_draw_text(GREEN, -290, 100, 12, "two lines\nof text");
-  ZORVA_draw_textf(PURPLE, -290, 20, 15, "%d%% of %s", 42, "everything");
-  ZORVA_draw_text(NAVY_BLUE, 200, -200, 40, "Cut");
+  for (const Text& t : kTexts) {
+    if (t.color == PURPLE) {
+      ZORVA_draw_textf(t.color, t.x, t.y, t.ptsize, "%d%% of %s", 42, "everything");
+    } else {
+      ZORVA_draw_text(t.color, t.x, t.y, t.ptsize, t.text);
+    }
+  }
+}
+
+// Lists the boxes of the texts' lines in device pixels ("text-box FILE left top right bottom",
+// right and bottom exclusive), as the package places them: the first line's cell ends just
+// above the anchor row, each further line one cell lower.
+void write_text_boxes(std::FILE* list, const char* file) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (const Text& t : kTexts) {
+    HFONT font = CreateFontA(-t.ptsize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "ZORVA-font");
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE whole{0, 0};
+    GetTextExtentPointA(dc, t.text, static_cast<int>(std::strlen(t.text)), &whole);
+    const int left = zorva::g_state.origin_x + t.x;
+    int top = zorva::g_state.origin_y - t.y - whole.cy;
+    for (const char* line = t.text;; top += whole.cy) {
+      const char* newline = std::strchr(line, '\n');
+      const int length = static_cast<int>(newline ? static_cast<std::size_t>(newline - line) : std::strlen(line));
+      SIZE extent{0, 0};
+      if (length > 0 && GetTextExtentPointA(dc, line, length, &extent))
+        std::fprintf(list, "text-box %s %d %d %d %d\n", file, left, top, left + extent.cx, top + whole.cy);
+      if (!newline) break;
+      line = newline + 1;
+    }
+    SelectObject(dc, previous);
+    DeleteObject(font);
+  }
+  DeleteDC(dc);
 }
 
 struct DrawingSet {
@@ -207,6 +247,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR comman
     std::snprintf(file, sizeof file, "drawing-%s.ppm", set.name);
     if (!windiff::write_surface_ppm(file)) ++failures;
     std::fprintf(list, "%s %s %s\n", set.name, set.exact ? "exact" : "measured", file);
+    if (set.draw == draw_texts) write_text_boxes(list, file);
   }
   std::fclose(list);
   ZORVA_finish();

@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan
 
-.PHONY: all deps build run test bench fuzz windows clean
+.PHONY: all deps build run test bench fuzz windows web clean
 
 all: build
 
@@ -32,5 +32,9 @@ fuzz: deps
 windows: deps
 	bash scripts/build-windows.sh
 
+web: deps
+	@bash scripts/install-deps.sh web
+	bash scripts/build-web.sh
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-web

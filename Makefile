@@ -20,6 +20,7 @@ run: build
 	./$(BUILD)/shooter
 
 test: deps
+	@bash scripts/install-deps.sh web
 	bash scripts/run-tests.sh
 
 bench: deps $(BUILD)/CMakeCache.txt

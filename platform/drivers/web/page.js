@@ -318,11 +318,16 @@
 
   Module.preRun = Module.preRun || [];
   Module.preRun.push(restoreScript);
+  // The program starts once the page has drawn a frame with the watchdog's animation in it:
+  // only an animation the compositor already has keeps running while the program holds the
+  // thread.
+  Module.noInitialRun = true;
   Module.onRuntimeInitialized = () => {
     status.state = 'running';
     startWatchdog();
+    requestAnimationFrame(() => setTimeout(() => callMain([]), 0));
   };
-  Module.onExit = (exitStatus) => Module.zorvaPage.programEnded(exitStatus);
+
   Module.onAbort = (what) => ended('failed', 'The program stopped with an error: ' + what);
   window.addEventListener('pagehide', keepScript);
 
@@ -337,6 +342,7 @@
     input.addEventListener('change', () => {
       if (input.files.length) loadScript(input.files[0]);
       input.value = '';
+      input.blur();  // keys go to the program again
     });
     element('zorva-run-again').addEventListener('click', () => location.reload());
   });

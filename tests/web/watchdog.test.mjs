@@ -38,7 +38,7 @@ test('a program that never waits gets the watchdog\'s warning', {skip: !process.
     page.goto('file://' + path.join(webBuild, 'test-pages', 'web_test_busy_loop.html')).catch(() => {});
     const shot = path.join(shots, 'frozen.png');
     let seen = 0;
-    for (let tries = 0; tries < 200 && seen < 100; ++tries) seen = warningPixels(shot);
+    for (let tries = 0; tries < 600 && seen < 100; ++tries) seen = warningPixels(shot);
     assert.ok(seen >= 100, `the warning is on the screen (${seen} pixels of its border)`);
   } finally {
     browser.process()?.kill('SIGKILL');

@@ -97,12 +97,9 @@ class FontTable {
     font.ascent = static_cast<int>(std::lround(ascent));
     font.descent = static_cast<int>(std::lround(descent));
     font.line_skip = static_cast<int>(std::ceil(ascent + descent - 1e-6));
-    for (int c = 0; c < 256; ++c) {
-      font.advance[c] = static_cast<int>(std::lround(zorva_page_text_width(css.c_str(), c == 0 ? ' ' : c, -1)));
-      if ((c >= 32 && c < 127) || c >= 160) font.max_width = std::max(font.max_width, font.advance[c]);
-    }
-    font.average_width = font.advance['x'];
-    font.monospace = monospace || font.advance['i'] == font.advance['W'];
+    font.advances.fill(-1);
+    font.average_width = advance(font, 'x');
+    font.monospace = monospace || advance(font, 'i') == advance(font, 'W');
   }
 
   std::map<std::string, std::unique_ptr<BrowserFont>> fonts_;
@@ -132,6 +129,21 @@ std::string css_font(const FontRequest& request, int em) {
 
 BrowserFont& resolve_font(const FontRequest& request) { return table().get(request); }
 
+int advance(BrowserFont& font, unsigned char byte) {
+  int& width = font.advances[byte];
+  if (width < 0) width = static_cast<int>(std::lround(zorva_page_text_width(font.css.c_str(), byte == 0 ? ' ' : byte, -1)));
+  return width;
+}
+
+int max_char_width(BrowserFont& font) {
+  if (font.max_width < 0) {
+    font.max_width = 0;
+    for (int c = 32; c < 256; ++c)
+      if (c < 127 || c >= 160) font.max_width = std::max(font.max_width, advance(font, static_cast<unsigned char>(c)));
+  }
+  return font.max_width;
+}
+
 int kerning(BrowserFont& font, unsigned char first, unsigned char second) {
   const auto key = static_cast<std::uint16_t>((first << 8) | second);
   auto found = font.kerning.find(key);
@@ -152,7 +164,7 @@ const GlyphMask& glyph(BrowserFont& font, unsigned char byte) {
   slot = std::make_unique<GlyphMask>();
   // Room for the glyph to reach past its advance and its cell by a generous margin.
   const int margin = font.em_height / 2 + 2;
-  const int width = font.advance[byte] + 2 * margin;
+  const int width = advance(font, byte) + 2 * margin;
   const int height = font.ascent + font.descent + 2 * margin;
   std::vector<std::uint8_t> drawn(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
   zorva_page_draw_glyph(font.css.c_str(), byte == 0 ? ' ' : byte, drawn.data(), width, height, margin,

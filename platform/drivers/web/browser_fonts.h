@@ -30,15 +30,19 @@ struct BrowserFont {
   int descent = 0;    // cell rows below the baseline
   int line_skip = 0;  // the face's distance between baselines
   int average_width = 0;
-  int max_width = 0;
+  int max_width = -1;  // measured on first use (max_char_width)
   bool monospace = false;
-  std::array<int, 256> advance{};  // by byte value, Latin-1
+  std::array<int, 256> advances;  // by byte value, Latin-1; -1 until measured (advance)
   std::map<std::uint16_t, int> kerning;  // (first << 8 | second): pixels, measured on first use
   std::array<std::unique_ptr<GlyphMask>, 256> glyphs;  // drawn on first use
 };
 
 // The font for a request; never null (the browser always has some font).
 BrowserFont& resolve_font(const FontRequest& request);
+
+// A byte's advance in whole pixels, and the widest advance of the printable characters.
+int advance(BrowserFont& font, unsigned char byte);
+int max_char_width(BrowserFont& font);
 
 // The kerning between two bytes' characters, in whole pixels.
 int kerning(BrowserFont& font, unsigned char first, unsigned char second);

@@ -18,6 +18,8 @@
     waiting: false,        // the program is waiting for input right now
     queued: 0,             // input events not yet taken by the program
     storageError: null,
+    runtimeReadyMs: null,  // page times of the runtime's start and of the program's
+    mainStartMs: null,
     // True once the program has taken every input event and is waiting again: whatever the
     // input caused has been drawn and presented.
     settled() { return this.state !== 'running' || (this.waiting && this.queued === 0); },
@@ -132,18 +134,20 @@
 
   // ---- fonts: measuring and drawing with the browser's text ----
   let fontCanvas = null;
+  let fontInUse = '';  // the context's font as we set it (it reads back normalised)
   function fontContext(width, height) {
     if (!fontCanvas) fontCanvas = new OffscreenCanvas(1, 1);
     if (fontCanvas.width < width || fontCanvas.height < height) {
       fontCanvas.width = Math.max(fontCanvas.width, width);
       fontCanvas.height = Math.max(fontCanvas.height, height);
+      fontInUse = '';  // a resized canvas forgets its context's font
     }
     const context = fontCanvas.getContext('2d', {willReadFrequently: true});
     return context;
   }
   function withFont(css) {
     const context = fontContext(1, 1);
-    if (context.font !== css) context.font = css;
+    if (fontInUse !== css) { context.font = css; fontInUse = css; }
     return context;
   }
 
@@ -234,6 +238,7 @@
                                {delay: WATCHDOG_MS, duration: 1, fill: 'forwards'});
     status.watchdogTimer = setInterval(() => { if (watchdog) watchdog.currentTime = 0; }, WATCHDOG_MS / 3);
   }
+  status.stopWatchdog = () => stopWatchdog();  // for measuring what the watchdog costs
   function stopWatchdog() {
     clearInterval(status.watchdogTimer);
     if (watchdog) watchdog.cancel();
@@ -304,9 +309,9 @@
       return [m.fontBoundingBoxAscent, m.fontBoundingBoxDescent];
     },
     drawGlyph(css, code, mask, width, height, x, baseline) {
-      const context = fontContext(width, height);
+      fontContext(width, height);
+      const context = withFont(css);
       context.clearRect(0, 0, width, height);
-      context.font = css;
       context.fillStyle = '#fff';
       context.textBaseline = 'alphabetic';
       context.fillText(String.fromCharCode(code), x, baseline);
@@ -323,9 +328,10 @@
   // thread.
   Module.noInitialRun = true;
   Module.onRuntimeInitialized = () => {
+    status.runtimeReadyMs = performance.now();
     status.state = 'running';
     startWatchdog();
-    requestAnimationFrame(() => setTimeout(() => callMain([]), 0));
+    requestAnimationFrame(() => setTimeout(() => { status.mainStartMs = performance.now(); callMain([]); }, 0));
   };
 
   Module.onAbort = (what) => ended('failed', 'The program stopped with an error: ' + what);

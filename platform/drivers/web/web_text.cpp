@@ -26,7 +26,7 @@ std::int64_t text_width(BrowserFont& font, const char* bytes, int count) {
   std::int64_t total = 0;
   for (int i = 0; i < count; ++i) {
     const auto c = static_cast<unsigned char>(bytes[i]);
-    total += font.advance[c];
+    total += web::advance(font, c);
     if (i > 0) total += web::kerning(font, static_cast<unsigned char>(bytes[i - 1]), c);
   }
   return total;
@@ -84,10 +84,10 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
   for (int i = 0; i < c && pen_x - reach < target.right; ++i) {
     const auto byte = static_cast<unsigned char>(lpString[i]);
     if (i > 0) pen_x += web::kerning(*font, static_cast<unsigned char>(lpString[i - 1]), byte);
-    if (pen_x + font->advance[byte] + reach > target.left && y + cell_height + reach > target.top &&
+    if (pen_x + web::advance(*font, byte) + reach > target.left && y + cell_height + reach > target.top &&
         y - reach < target.bottom)
       put_glyph(target, web::glyph(*font, byte), pen_x, y, ink);
-    pen_x += font->advance[byte];
+    pen_x += web::advance(*font, byte);
   }
   canvas_changed(hdc);
   return TRUE;
@@ -108,7 +108,7 @@ BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm) {
   if (!dc || !lptm) return FALSE;
   const FontRequest* request = find_gdi<FontRequest>(dc->font);
   if (!request) return FALSE;
-  const BrowserFont& font = web::resolve_font(*request);
+  BrowserFont& font = web::resolve_font(*request);
   TEXTMETRICA tm{};
   tm.tmHeight = font.ascent + font.descent;
   tm.tmAscent = font.ascent;
@@ -116,7 +116,7 @@ BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm) {
   tm.tmInternalLeading = std::max(0, tm.tmHeight - font.em_height);
   tm.tmExternalLeading = std::max(0, font.line_skip - tm.tmHeight);
   tm.tmAveCharWidth = font.average_width;
-  tm.tmMaxCharWidth = font.max_width;
+  tm.tmMaxCharWidth = web::max_char_width(font);
   tm.tmWeight = request->weight;
   tm.tmDigitizedAspectX = 96;
   tm.tmDigitizedAspectY = 96;

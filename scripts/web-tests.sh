@@ -18,10 +18,8 @@ fi
 
 native=${ZORVA_LINUX_BUILD:-build}
 web=${ZORVA_WEB_BUILD:-build-web}
-export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 [ -f "$native/CMakeCache.txt" ] || cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$native" -j "$(nproc)" --target web_desktop_picture
-[ -f "$web/CMakeCache.txt" ] || emcmake cmake -S . -B "$web" -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
-cmake -S . -B "$web" -DZORVA_WEB_TEST_PAGES=ON >/dev/null
-cmake --build "$web" -j "$(nproc)"
-ZORVA_LINUX_BUILD=$native ZORVA_WEB_BUILD=$web node --test --test-concurrency=1 tests/web/
+ZORVA_WEB_BUILD=$web ZORVA_WEB_TESTS=1 bash scripts/build-web.sh
+ZORVA_LINUX_BUILD=$native ZORVA_WEB_BUILD=$web ZORVA_CHROMIUM=$chromium \
+  node --test --test-concurrency=1 tests/web/

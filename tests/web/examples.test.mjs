@@ -5,8 +5,8 @@ import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import {after, before, test} from 'node:test';
-import {MENU_HEIGHT, ORIGIN_X, ORIGIN_Y, clickLogical, nativeBuild, openProgram, pixels, press, startBrowser,
-        untilPage, webBuild} from './lib.mjs';
+import {MENU_HEIGHT, ORIGIN_X, ORIGIN_Y, clickLogical, downloaded, nativeBuild, openProgram, pixels, press,
+        startBrowser, untilPage, webBuild, zorva} from './lib.mjs';
 
 let browser;
 before(async () => { browser = await startBrowser(); });
@@ -66,6 +66,31 @@ test('click_draw draws at the clicked position, pixel for pixel as on the deskto
   const ours = inkBox(page, textRegion), theirs = inkBox(desktop, textRegion);
   for (const side of ['left', 'top', 'right', 'bottom'])
     assert.ok(Math.abs(ours[side] - theirs[side]) <= 1, `the text's ${side} edge: ${ours[side]} here, ${theirs[side]} on the desktop`);
+  await run.page.close();
+});
+
+test('Ctrl+S offers the picture as a download, and the program goes on', async () => {
+  const run = await openProgram(browser, 'example_click_draw', 'save_picture');
+  await clickLogical(run.page, 10, 10);
+  await press(run.page, 's', 'Control');
+  const png = await downloaded(run.downloads, 'ZORVA-001.png');
+  assert.equal(png.subarray(1, 4).toString('latin1'), 'PNG');
+  await clickLogical(run.page, -10, -10);
+  assert.equal((await pixels(run.page)).at(ORIGIN_X - 10, ORIGIN_Y + 10), BLUE, 'it still draws');
+  assert.deepEqual(run.errors, []);
+  await run.page.close();
+});
+
+test('a program that calls exit() itself shows that it ended', async () => {
+  const run = await openProgram(browser, 'test-pages/web_test_exits_itself', 'exits_itself');
+  await run.page.keyboard.press('x');
+  await untilPage(run.page, () => window.zorva.state === 'ended');
+  const {exitStatus} = await zorva(run.page);
+  assert.equal(exitStatus, 3);
+  assert.match(await run.page.$eval('#zorva-state', (e) => e.textContent), /ended with status 3/);
+  assert.equal(await run.page.$eval('#zorva-ended', (e) => e.hidden), false);
+  await run.shot('ended');
+  assert.deepEqual(run.errors, []);
   await run.page.close();
 });
 

@@ -73,6 +73,7 @@
   // ---- canvases ----
   const canvases = new Map();  // canvas id -> {canvas, context}
   let pressedCanvas = 0;       // the canvas that got the last button press, which gets its release
+  let activeCanvas = 0;        // the window that has the keyboard while the page has it
   let topZ = 1;
 
   function framePoint(canvas, event) {
@@ -97,13 +98,27 @@
       event.preventDefault();
       pressedCanvas = id;
       const [fx, fy] = framePoint(canvas, event);
-      push(FOCUS_GAINED, id, 0, 0, 0);
+      // A click activates the window, as a window manager would.
+      if (activeCanvas !== id) { activeCanvas = id; push(FOCUS_GAINED, id, 0, 0, 0); }
       push(BUTTON, id, fx, fy, 1);
     });
     canvas.addEventListener('contextmenu', (event) => event.preventDefault());
     element('zorva-desktop').appendChild(canvas);
-    canvases.set(id, {canvas, context: canvas.getContext('2d'), owned});
+    canvases.set(id, {canvas, context: canvas.getContext('2d'), owned, z: topZ - 1});
     if (!owned) document.title = title;
+    activeCanvas = id;  // a window just shown has the keyboard
+  }
+
+  function closeCanvas(id) {
+    const entry = canvases.get(id);
+    if (entry) entry.canvas.remove();
+    canvases.delete(id);
+    if (activeCanvas !== id) return;
+    // As on a desktop, the window on top of the rest becomes the active one.
+    activeCanvas = 0;
+    let top = -1;
+    canvases.forEach((e, other) => { if (e.z > top) { top = e.z; activeCanvas = other; } });
+    if (activeCanvas) push(FOCUS_GAINED, activeCanvas, 0, 0, 0);
   }
 
   document.addEventListener('mouseup', (event) => {
@@ -130,7 +145,9 @@
     event.preventDefault();
     push(KEY_UP, 0, vk, 0, 0);
   });
-  window.addEventListener('blur', () => push(FOCUS_LOST, 0, 0, 0, 0));
+  // The page losing the keyboard is the active window losing it; it gets it back with the page.
+  window.addEventListener('blur', () => push(FOCUS_LOST, activeCanvas, 0, 0, 0));
+  window.addEventListener('focus', () => { if (activeCanvas) push(FOCUS_GAINED, activeCanvas, 0, 0, 0); });
 
   // ---- fonts: measuring and drawing with the browser's text ----
   let fontCanvas = null;
@@ -258,11 +275,7 @@
 
   Module.zorvaPage = {
     openCanvas(id, x, y, width, height, title, owned) { openCanvas(id, x, y, width, height, title, owned); },
-    closeCanvas(id) {
-      const entry = canvases.get(id);
-      if (entry) entry.canvas.remove();
-      canvases.delete(id);
-    },
+    closeCanvas(id) { closeCanvas(id); },
     setTitle(id, title) {
       const entry = canvases.get(id);
       if (!entry) return;
@@ -300,23 +313,31 @@
       status.exitStatus = exitStatus;
       ended('ended', 'The program ended' + (exitStatus ? ' with status ' + exitStatus : '') + '.');
     },
-    textWidth(css, first, second) {
+    measureFont(css, box, advances) {
       const context = withFont(css);
-      return context.measureText(String.fromCharCode(first) + (second >= 0 ? String.fromCharCode(second) : '')).width;
+      const m = context.measureText('x');
+      box[0] = m.fontBoundingBoxAscent;
+      box[1] = m.fontBoundingBoxDescent;
+      if (advances) for (let c = 0; c < 256; ++c) advances[c] = context.measureText(String.fromCharCode(c || 32)).width;
     },
-    fontBox(css) {
-      const m = withFont(css).measureText('x');
-      return [m.fontBoundingBoxAscent, m.fontBoundingBoxDescent];
-    },
-    drawGlyph(css, code, mask, width, height, x, baseline) {
-      fontContext(width, height);
+    measurePairs(css, pairs, kerning) {
       const context = withFont(css);
-      context.clearRect(0, 0, width, height);
+      const width = (text) => context.measureText(text).width;
+      for (let i = 0; i < pairs.length; ++i) {
+        const first = String.fromCharCode(pairs[i] >> 8), second = String.fromCharCode(pairs[i] & 0xFF);
+        kerning[i] = width(first + second) - width(first) - width(second);
+      }
+    },
+    drawGlyphs(css, codes, slotWidth, slotHeight, penX, baseline, mask) {
+      const width = slotWidth * codes.length;
+      fontContext(width, slotHeight);
+      const context = withFont(css);
+      context.clearRect(0, 0, width, slotHeight);
       context.fillStyle = '#fff';
       context.textBaseline = 'alphabetic';
-      context.fillText(String.fromCharCode(code), x, baseline);
-      const pixels = context.getImageData(0, 0, width, height).data;
-      for (let i = 0; i < width * height; ++i) mask[i] = pixels[4 * i + 3];
+      for (let i = 0; i < codes.length; ++i) context.fillText(String.fromCharCode(codes[i]), i * slotWidth + penX, baseline);
+      const pixels = context.getImageData(0, 0, width, slotHeight).data;
+      for (let i = 0; i < width * slotHeight; ++i) mask[i] = pixels[4 * i + 3];
     },
     fileSaved(name, bytes, type) { download(name.replace(/^.*\//, ''), bytes, type); },
   };
@@ -335,6 +356,17 @@
   };
 
   Module.onAbort = (what) => ended('failed', 'The program stopped with an error: ' + what);
+  // A program that calls exit() itself ends through the runtime's quit. The runtime also
+  // quits (without ending anything) when main first gives the page its thread back, suspended
+  // in a wait: only a quit with no program suspended is the program's end.
+  Module.quit = (code, toThrow) => {
+    if (!Asyncify.currData) Module.zorvaPage.programEnded(code);
+    throw toThrow;
+  };
+  // Ending that way unwinds the program through the promise that resumed it; that is no error.
+  window.addEventListener('unhandledrejection', (event) => {
+    if (event.reason instanceof ExitStatus) event.preventDefault();
+  });
   window.addEventListener('pagehide', keepScript);
 
   function whenReady(start) {

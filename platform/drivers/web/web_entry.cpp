@@ -1,5 +1,7 @@
 // The program's start in a web page: calls its WinMain, then tells the page the program
-// ended (under Asyncify a returning main never reaches the runtime's own exit hook).
+// ended. Under Asyncify main "returns" to the runtime at its first wait already, so the
+// runtime's own exit hook cannot say when the program really ends; a program that calls
+// exit() itself is caught by the page (page.js).
 #include <emscripten.h>
 
 #include <cstdint>

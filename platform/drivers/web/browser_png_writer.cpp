@@ -1,5 +1,7 @@
 // write_png in a web page: the browser encodes the picture, the file goes to the page's
 // file system, and the page offers it as a download (it has nowhere else to keep it).
+// zorva_png's writer in the web build; it lives with the web driver because it speaks to
+// the same page.
 #include <emscripten.h>
 
 #include <vector>

@@ -1,18 +1,17 @@
 // The web driver's side in C++: canvases by window, pixels to the page, and the page's
-// queued DOM input turned into the platform's input.
-#include "platform/drivers/web/web_backend.h"
+// queued DOM input reported to the generic platform.
+#include "platform/drivers/web/web_driver.h"
 
 #include <emscripten.h>
 
 #include <algorithm>
 
-#include "platform/menus/menu_hooks.h"
-#include "platform/messages/input.h"
-#include "platform/messages/keyboard.h"
-#include "platform/windows/window_internal.h"
+#include "platform/core/pixmap.h"
+#include "platform/driver/os_events.h"
+#include "platform/drivers/web/browser_glyph_source.h"
+#include "platform/windows/window.h"
 
-// The page's half of each operation (page.js keeps the canvases, the input queue and the
-// program's state for the page).
+// The page's half of each operation (page.js keeps the canvases and the input queue).
 // `owned`: a dialog's window, which does not name the page.
 EM_JS(void, zorva_page_open_canvas,
       (std::uint32_t id, int x, int y, int width, int height, const char* title, int owned), {
@@ -38,13 +37,13 @@ namespace {
 
 // The kinds of input the page queues, with their three numbers.
 enum PageInput : std::int32_t {
-  kKeyDown = 1,     // virtual key, character typed (0: derive it), repeat
-  kKeyUp = 2,       // virtual key
-  kButton = 3,      // frame x, frame y, 1 down / 0 up
-  kFocusGained = 4,
-  kFocusLost = 5,   // the page lost the keyboard: every held key is let go
+  kKeyDown = 1,      // virtual key, character typed (0: derive it), repeat
+  kKeyUp = 2,        // virtual key
+  kButton = 3,       // frame x, frame y, 1 down / 0 up
+  kFocusGained = 4,  // the canvas was clicked, or the page got the keyboard back
+  kFocusLost = 5,    // the page lost the keyboard
 };
-constexpr int kEventInts = 5;       // kind, canvas id, three numbers
+constexpr int kEventInts = 5;  // kind, canvas id, three numbers
 constexpr int kEventsPerTake = 64;
 
 // VK_OEM_8: stands for keys that type a character but have no virtual-key code here.
@@ -52,7 +51,10 @@ constexpr int kTextOnlyKey = 0xDF;
 
 }  // namespace
 
-bool WebBackend::open_window(Window& window) {
+WebDriver::WebDriver() : start_ms_(emscripten_get_now()), glyphs_(web::make_browser_glyph_source()) {}
+WebDriver::~WebDriver() = default;
+
+bool WebDriver::open_window(Window& window) {
   window.os_window = next_os_window_++;
   if (next_os_window_ == 0) next_os_window_ = 1;
   zorva_page_open_canvas(window.os_window, window.rect.left, window.rect.top, std::max(window.framebuffer.width, 1),
@@ -60,32 +62,25 @@ bool WebBackend::open_window(Window& window) {
   return true;
 }
 
-void WebBackend::close_window(Window& window) {
+void WebDriver::close_window(Window& window) {
   zorva_page_close_canvas(window.os_window);
   window.os_window = 0;
 }
 
-void WebBackend::set_title(Window& window) { zorva_page_set_title(window.os_window, window.text.c_str()); }
+void WebDriver::set_title(Window& window) { zorva_page_set_title(window.os_window, window.text.c_str()); }
 
-void WebBackend::present(Window& window) {
-  Pixmap composed;
-  const Pixmap* frame = &window.framebuffer;
-  if (menus::has_overlay(window)) {
-    composed = window.framebuffer;
-    menus::paint_overlay(window, composed);
-    frame = &composed;
-  }
-  if (frame->width <= 0 || frame->height <= 0) return;
+void WebDriver::present(Window& window, const Pixmap& pixels) {
+  if (pixels.width <= 0 || pixels.height <= 0) return;
   // 0x00RRGGBB to the canvas's R, G, B, A bytes (a little-endian 0xAABBGGRR).
-  rgba_.resize(frame->pixels.size());
-  for (std::size_t i = 0; i < frame->pixels.size(); ++i) {
-    const std::uint32_t p = frame->pixels[i];
+  rgba_.resize(pixels.pixels.size());
+  for (std::size_t i = 0; i < pixels.pixels.size(); ++i) {
+    const std::uint32_t p = pixels.pixels[i];
     rgba_[i] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
   }
-  zorva_page_present(window.os_window, rgba_.data(), frame->width, frame->height);
+  zorva_page_present(window.os_window, rgba_.data(), pixels.width, pixels.height);
 }
 
-HWND WebBackend::hwnd_of(std::uint32_t os_window) const {
+HWND WebDriver::hwnd_of(std::uint32_t os_window) const {
   HWND found = nullptr;
   if (os_window == 0) return found;
   windows().for_each([&](std::uint32_t, Window& w) {
@@ -94,48 +89,39 @@ HWND WebBackend::hwnd_of(std::uint32_t os_window) const {
   return found;
 }
 
-void WebBackend::release_held_keys() {
-  for (int vk = 1; vk < 256; ++vk)
-    if (key_is_down(vk)) input::key_up(vk);
-}
-
-void WebBackend::handle(const std::int32_t* event) {
-  const std::int32_t kind = event[0];
+void WebDriver::handle(const std::int32_t* event) {
   const HWND hwnd = hwnd_of(static_cast<std::uint32_t>(event[1]));
-  switch (kind) {
+  switch (event[0]) {
     case kKeyDown: {
       const int vk = event[2] & 0xFF;
       const auto typed = static_cast<unsigned char>(event[3] & 0xFF);
       if (vk == 0 && typed != 0) {
         // A character from a key with no virtual-key code of its own (a national letter).
-        input::key_down(kTextOnlyKey, typed, false);
-        input::key_up(kTextOnlyKey);
+        os_events::key_down(kTextOnlyKey, typed, false);
+        os_events::key_up(kTextOnlyKey);
       } else if (vk != 0) {
-        input::key_down(vk, typed, event[4] != 0);
+        os_events::key_down(vk, typed, event[4] != 0);
       }
       break;
     }
     case kKeyUp:
-      if ((event[2] & 0xFF) != 0) input::key_up(event[2] & 0xFF);
+      if ((event[2] & 0xFF) != 0) os_events::key_up(event[2] & 0xFF);
       break;
     case kButton:
-      if (hwnd) input::button(hwnd, event[2], event[3], event[4] != 0);
+      if (hwnd) os_events::button(hwnd, event[2], event[3], event[4] != 0);
       break;
-    case kFocusGained: {
-      const Window* window = find_window(hwnd);
-      auto& room = window_room();
-      if (window && window->enabled && (!room.focus || !is_within(room.focus, hwnd))) SetFocus(hwnd);
+    case kFocusGained:
+      if (hwnd) os_events::focus_gained(hwnd);
       break;
-    }
     case kFocusLost:
-      release_held_keys();
+      os_events::focus_lost(hwnd);
       break;
     default:
       break;
   }
 }
 
-void WebBackend::poll_input() {
+void WebDriver::poll_input() {
   std::int32_t events[kEventsPerTake * kEventInts];
   for (;;) {
     const int count = zorva_page_take_input(events, kEventsPerTake);
@@ -144,23 +130,21 @@ void WebBackend::poll_input() {
   }
 }
 
-void WebBackend::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
+bool WebDriver::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
   double timeout = -1;
   if (deadline_ms) {
     const std::uint64_t now = now_ms();
     timeout = *deadline_ms <= now ? 0 : static_cast<double>(*deadline_ms - now);
   }
   zorva_page_wait(timeout);
+  return true;
 }
 
-std::uint64_t WebBackend::now_ms() {
-  static const double start = emscripten_get_now();
-  return static_cast<std::uint64_t>(std::max(0.0, emscripten_get_now() - start));
+std::uint64_t WebDriver::now_ms() {
+  return static_cast<std::uint64_t>(std::max(0.0, emscripten_get_now() - start_ms_));
 }
 
-WebBackend& web_backend() {
-  static WebBackend backend;
-  return backend;
-}
+extern const DriverEntry kWebDriverEntry{
+    "web", [](std::string&) -> std::unique_ptr<Driver> { return std::make_unique<WebDriver>(); }};
 
 }  // namespace zorva::platform

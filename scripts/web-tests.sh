@@ -4,6 +4,7 @@
 # test runner, tests/web/*.test.mjs). Skipped, with one line, when emscripten, Chromium or
 # puppeteer-core is missing ('scripts/install-deps.sh web' installs them). The watchdog test
 # needs a display (DISPLAY, as run-tests.sh provides) and is skipped without one.
+# Usage: scripts/web-tests.sh [TEST_FILE...]   (default: every tests/web/*.test.mjs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 chromium=${ZORVA_CHROMIUM:-/usr/lib/chromium/chromium}
@@ -22,4 +23,4 @@ web=${ZORVA_WEB_BUILD:-build-web}
 cmake --build "$native" -j "$(nproc)" --target web_desktop_picture
 ZORVA_WEB_BUILD=$web ZORVA_WEB_TESTS=1 bash scripts/build-web.sh
 ZORVA_LINUX_BUILD=$native ZORVA_WEB_BUILD=$web ZORVA_CHROMIUM=$chromium \
-  node --test --test-concurrency=1 tests/web/
+  node --test --test-concurrency=1 "${@:-tests/web/}"

@@ -16,10 +16,16 @@
 #include "platform/drivers/web/font_css.h"
 
 // The font box of a CSS font ([ascent, descent] into `box`) and, unless `advances` is null,
-// the unrounded advances of the 256 Latin-1 characters (NUL as a space).
+// the unrounded advances of the printable Latin-1 characters (32 to 126 and 160 to 255; the
+// others are left as they are: measuring a control character makes the browser search every
+// font for it, which takes long).
 EM_JS(void, zorva_page_measure_font, (const char* css, double* box, double* advances), {
   Module.zorvaPage.measureFont(UTF8ToString(css), HEAPF64.subarray(box >> 3, (box >> 3) + 2),
                                advances ? HEAPF64.subarray(advances >> 3, (advances >> 3) + 256) : null);
+});
+// The unrounded advance of one character.
+EM_JS(double, zorva_page_measure_char, (const char* css, int code), {
+  return Module.zorvaPage.measureChar(UTF8ToString(css), code);
 });
 // For each pair of characters (first << 8 | second), its width less its two characters' widths.
 EM_JS(void, zorva_page_measure_pairs, (const char* css, const std::uint16_t* pairs, int count, double* kerning), {
@@ -63,10 +69,13 @@ int whole_pixels(double measured) {
   return static_cast<int>(std::lround(measured));
 }
 
+// A control character (none is printable): measured only when a text has one.
+bool control_character(int c) { return c < 32 || (c >= 127 && c < 160); }
+
 struct BrowserFace final : text::FontFace {
   std::string css;
-  std::array<int, 256> advances{};
-  // Measured or drawn on first use.
+  // Measured or drawn on first use (advances of the printable characters at once).
+  mutable std::array<int, 256> advances{};  // -1: not measured yet
   mutable std::map<std::uint16_t, int> kerning;  // by (first << 8 | second)
   mutable std::array<std::unique_ptr<text::GlyphMask>, 256> glyphs;  // left, top: from the pen at the cell's top
 };
@@ -88,7 +97,7 @@ class BrowserGlyphSource final : public text::GlyphSource {
     measure_kerning(face, run);
     std::int64_t total = 0;
     for (std::size_t i = 0; i < run.size(); ++i) {
-      total += face.advances[shown(run[i])];
+      total += advance_of(face, shown(run[i]));
       if (i > 0) total += face.kerning.at(pair_of(run[i - 1], run[i]));
     }
     return total;
@@ -113,7 +122,7 @@ class BrowserGlyphSource final : public text::GlyphSource {
         top = std::min<std::int64_t>(top, glyph.top);
         bottom = std::max<std::int64_t>(bottom, glyph.top + glyph.height);
       }
-      pen += face.advances[shown(run[i])];
+      pen += advance_of(face, shown(run[i]));
     }
     text::GlyphMask& mask = mask_;
     mask.width = mask.height = mask.left = mask.top = 0;
@@ -144,6 +153,12 @@ class BrowserGlyphSource final : public text::GlyphSource {
     double ascent = 0;  // per pixel of em
     double descent = 0;
   };
+
+  static int advance_of(const BrowserFace& face, unsigned char c) {
+    int& advance = face.advances[c];
+    if (advance < 0) advance = std::max(0, whole_pixels(zorva_page_measure_char(face.css.c_str(), c)));
+    return advance;
+  }
 
   static std::uint16_t pair_of(char first, char second) {
     return static_cast<std::uint16_t>((shown(first) << 8) | shown(second));
@@ -194,8 +209,8 @@ class BrowserGlyphSource final : public text::GlyphSource {
     face.descent = std::max(0, whole_pixels(box[1]));
     face.line_skip = std::max(face.ascent + face.descent, whole_pixels(std::ceil(box[0] + box[1] - 1e-6)));
     for (int c = 0; c < 256; ++c) {
-      face.advances[c] = std::max(0, whole_pixels(advances[c]));
-      if ((c >= 32 && c < 127) || c >= 160) face.max_width = std::max(face.max_width, face.advances[c]);
+      face.advances[c] = control_character(c) ? -1 : std::max(0, whole_pixels(advances[c]));
+      face.max_width = std::max(face.max_width, face.advances[c]);
     }
     face.average_width = face.advances['x'];
     face.monospace = monospace || face.advances['i'] == face.advances['W'];
@@ -232,7 +247,7 @@ class BrowserGlyphSource final : public text::GlyphSource {
       std::size_t end = first;
       int slot_width = 0;
       while (end < missing.size()) {
-        const int width = std::max(slot_width, face.advances[missing[end]] + 2 * margin);
+        const int width = std::max(slot_width, advance_of(face, missing[end]) + 2 * margin);
         const long long count = static_cast<long long>(end - first + 1);
         if (end > first && (count * width > kBatchWidth || count * width * slot_height > kBatchPixels)) break;
         slot_width = width;

@@ -247,13 +247,16 @@
 
   // ---- the program's end, and the watchdog for a program that never waits ----
   // The warning fades in on the compositor, which keeps running while the program holds the
-  // page's thread; a timer on that thread keeps restarting it for as long as it gets to run.
+  // page's thread; a timer on that thread restarts it every WATCHDOG_RESTART_MS for as long as
+  // it gets to run, so it shows WATCHDOG_MS to WATCHDOG_MS + WATCHDOG_RESTART_MS after the
+  // thread was last free. Each restart costs the compositor a frame: seldom is cheap.
+  const WATCHDOG_RESTART_MS = 2000;
   let watchdog = null;
   function startWatchdog() {
     const warning = element('zorva-watchdog');
     watchdog = warning.animate([{opacity: 0}, {opacity: 1}],
-                               {delay: WATCHDOG_MS, duration: 1, fill: 'forwards'});
-    status.watchdogTimer = setInterval(() => { if (watchdog) watchdog.currentTime = 0; }, WATCHDOG_MS / 3);
+                               {delay: WATCHDOG_MS + WATCHDOG_RESTART_MS, duration: 1, fill: 'forwards'});
+    status.watchdogTimer = setInterval(() => { if (watchdog) watchdog.currentTime = 0; }, WATCHDOG_RESTART_MS);
   }
   status.stopWatchdog = () => stopWatchdog();  // for measuring what the watchdog costs
   function stopWatchdog() {
@@ -318,8 +321,11 @@
       const m = context.measureText('x');
       box[0] = m.fontBoundingBoxAscent;
       box[1] = m.fontBoundingBoxDescent;
-      if (advances) for (let c = 0; c < 256; ++c) advances[c] = context.measureText(String.fromCharCode(c || 32)).width;
+      if (!advances) return;
+      for (let c = 32; c < 127; ++c) advances[c] = context.measureText(String.fromCharCode(c)).width;
+      for (let c = 160; c < 256; ++c) advances[c] = context.measureText(String.fromCharCode(c)).width;
     },
+    measureChar(css, code) { return withFont(css).measureText(String.fromCharCode(code)).width; },
     measurePairs(css, pairs, kerning) {
       const context = withFont(css);
       const width = (text) => context.measureText(text).width;
@@ -346,13 +352,21 @@
   Module.preRun.push(restoreScript);
   // The program starts once the page has drawn a frame with the watchdog's animation in it:
   // only an animation the compositor already has keeps running while the program holds the
-  // thread.
+  // thread. The animation starts with the page, so that frame has mostly been drawn by the
+  // time the runtime is ready.
   Module.noInitialRun = true;
+  let waitingFor = 2;  // the frame and the runtime
+  function startWhenReady() {
+    if (--waitingFor > 0) return;
+    status.mainStartMs = performance.now();
+    callMain([]);
+  }
+  startWatchdog();
+  requestAnimationFrame(() => setTimeout(startWhenReady, 0));
   Module.onRuntimeInitialized = () => {
     status.runtimeReadyMs = performance.now();
     status.state = 'running';
-    startWatchdog();
-    requestAnimationFrame(() => setTimeout(() => { status.mainStartMs = performance.now(); callMain([]); }, 0));
+    startWhenReady();
   };
 
   Module.onAbort = (what) => ended('failed', 'The program stopped with an error: ' + what);

@@ -10,7 +10,7 @@ DEPS := bash scripts/install-deps.sh
 CONFIGURE := [ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release \
   -DZORVA_TESTS=OFF -DZORVA_BENCH=OFF
 
-.PHONY: all deps build run test bench fuzz windows web clean
+.PHONY: all deps build tools run test bench fuzz windows web clean
 
 all: build
 
@@ -23,6 +23,12 @@ build:
 	@$(DEPS) run
 	@$(CONFIGURE)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The library and the tools for teachers (zorva-run, zorva-diff): what scripts/grade.sh needs.
+tools:
+	@$(DEPS) run
+	@$(CONFIGURE)
+	cmake --build $(BUILD) -j $(JOBS) --target zorva-run zorva-diff zorva_entry zorva_package zorva_platform zorva_png
 
 # Only the library and the game, then the game.
 run:

@@ -1,12 +1,12 @@
 /* coordinates: the coordinate system of the drawing window.
  *
  * (0, 0) is the centre of the drawing area, x grows to the right and y grows UPWARD (not
- * downward as in many other systems). The visible area here runs from x = -300 to 300 and
- * from y = -259 to 260; with a thicker window frame it is a little smaller. Click anywhere
- * to see the coordinates of that spot. */
+ * downward as in many other systems). The window's frame, title bar and menu bar take their
+ * room inside its 601 by 540 pixels, so the visible area runs from x = -297 to 297 and from
+ * y = -247 to 248. Click anywhere to see the coordinates of that spot. */
 #include "zorva.h"
 
-enum { LEFT = -300, RIGHT = 300, TOP = 260, BOTTOM = -259, TEXT_SIZE = 13 };
+enum { LEFT = -297, RIGHT = 297, TOP = 248, BOTTOM = -247, TEXT_SIZE = 13 };
 
 static void draw_axes(void) {
   int t;

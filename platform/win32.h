@@ -259,9 +259,20 @@ typedef DLGITEMTEMPLATE *PDLGITEMTEMPLATEA;
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
+#define WM_LBUTTONDBLCLK 0x0203
 #define WM_RBUTTONDOWN 0x0204
 #define WM_RBUTTONUP 0x0205
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
+#define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
+#define WM_UNDO 0x0304
 #define WM_USER 0x0400
+
+/* mouse message wParam */
+#define MK_LBUTTON 0x0001
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
 
 #define SC_CLOSE 0xF060
 
@@ -292,18 +303,34 @@ typedef DLGITEMTEMPLATE *PDLGITEMTEMPLATEA;
 /* ---- GetSystemMetrics ---- */
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+#define SM_CXBORDER 5
+#define SM_CYBORDER 6
 #define SM_CYCAPTION 4
+#define SM_CXDLGFRAME 7
+#define SM_CYDLGFRAME 8
+#define SM_CXFIXEDFRAME SM_CXDLGFRAME
+#define SM_CYFIXEDFRAME SM_CYDLGFRAME
+#define SM_CXFRAME 32
+#define SM_CYFRAME 33
+#define SM_CXSIZEFRAME SM_CXFRAME
+#define SM_CYSIZEFRAME SM_CYFRAME
 #define SM_CYMENU 15
+#define SM_CXDOUBLECLK 36
+#define SM_CYDOUBLECLK 37
+#define SM_CXEDGE 45
+#define SM_CYEDGE 46
 
 /* ---- class and window styles ---- */
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
+#define CS_DBLCLKS 0x0008
 
 #define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
 #define WS_CHILD 0x40000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
+#define WS_CLIPSIBLINGS 0x04000000L
 #define WS_CAPTION 0x00C00000L
 #define WS_BORDER 0x00800000L
 #define WS_DLGFRAME 0x00400000L
@@ -319,6 +346,9 @@ typedef DLGITEMTEMPLATE *PDLGITEMTEMPLATEA;
   (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 
 #define CW_USEDEFAULT ((int)0x80000000)
+
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define WS_EX_CLIENTEDGE 0x00000200L
 
 /* ---- dialog and control styles ---- */
 #define DS_SETFONT 0x40L
@@ -340,6 +370,12 @@ typedef DLGITEMTEMPLATE *PDLGITEMTEMPLATEA;
 #define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
 #define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
+
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_CANUNDO 0x00C6
+#define EM_UNDO 0x00C7
 
 #define IDOK 1
 #define IDCANCEL 2
@@ -484,6 +520,8 @@ HICON WINAPI LoadIconA(HINSTANCE hInstance, LPCSTR lpIconName);
 HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName);
 BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect);
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
+BOOL WINAPI AdjustWindowRect(LPRECT lpRect, DWORD dwStyle, BOOL bMenu);
+BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
 BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);
 int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
@@ -505,6 +543,8 @@ BOOL WINAPI WaitMessage(void);
 UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 DWORD WINAPI GetTickCount(void);
+UINT WINAPI GetCaretBlinkTime(void);
+UINT WINAPI GetDoubleClickTime(void);
 
 /* ======================================================================
  * USER32: menus
@@ -586,6 +626,11 @@ LPVOID WINAPI GlobalLock(HGLOBAL hMem);
 BOOL WINAPI GlobalUnlock(HGLOBAL hMem);
 HGLOBAL WINAPI GlobalFree(HGLOBAL hMem);
 SIZE_T WINAPI GlobalSize(HGLOBAL hMem);
+
+/* ======================================================================
+ * KERNEL32: debugging output
+ * ====================================================================== */
+void WINAPI OutputDebugStringA(LPCSTR lpOutputString);
 
 #ifdef __cplusplus
 }

@@ -2,6 +2,7 @@
 # Installs the Debian packages that a part of the work needs, by group:
 #   run      building and running the library, the game and the examples (make run, make build)
 #   test     the tests: GoogleTest, and Xvfb with the tools that drive and photograph windows
+#            and fill the clipboard
 #   bench    the benchmarks (make bench with run and test; make test with every group)
 #   fuzz     the libFuzzer targets (clang and its runtime)
 #   windows  the cross-build for Windows and Wine to run it
@@ -37,6 +38,7 @@ test     imagemagick         ImageMagick                         imagemagick
 test     x11-utils           xwininfo,xprop                      xorg-xwininfo,xorg-xprop
 test     openbox             openbox                             openbox
 test     wmctrl              wmctrl                              wmctrl
+test     xclip               xclip                               xclip
 test     python3             python3                             python
 bench    libbenchmark-dev    google-benchmark-devel              benchmark
 fuzz     clang               clang,compiler-rt                   clang,compiler-rt

@@ -2,7 +2,8 @@
 # Renews the manual's pictures from the programs themselves: builds, runs the end-to-end
 # suite (which drives the game and the examples in real windows and keeps its screenshots
 # under <build>/e2e-shots/) and the browser tests' shooter test, and copies a chosen
-# screenshot for each picture to docs/images/.
+# screenshot for each picture to docs/images/; the teaching chapter's report pictures come
+# from grading the sample exercise.
 # Usage: scripts/update-manual-pictures.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,7 +14,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 # Only the programs the suite drives: the game, the examples, the teaching samples and the
 # picture comparison.
-programs=(zorva_shooter zorva-diff
+programs=(zorva_shooter zorva-diff zorva-run
   $(cmake --build "$build" --target help | grep -oE '(example|teaching)_[a-z_]*' | sort -u))
 cmake --build "$build" -j "$(nproc)" --target "${programs[@]}"
 
@@ -63,6 +64,20 @@ for entry in "${pictures[@]}"; do
     missing=1
   fi
 done
+
+# The teaching chapter's report: the pictures grade.sh makes of the sample exercise.
+grade_out=$build/grade-sample
+if bash scripts/grade.sh --build "$build" --out "$grade_out" examples/teaching/house_and_sun >/dev/null; then
+  for entry in "grade-reference.png reference.png" "grade-ben.png ben.png" "grade-ben-diff.png ben-diff.png" \
+               "grade-amira-diff.png amira-diff.png"; do
+    read -r picture made <<<"$entry"
+    cp "$grade_out/pictures/$made" "docs/images/$picture"
+    echo "docs/images/$picture <- $grade_out/pictures/$made"
+  done
+else
+  echo "docs/images/grade-*.png left as they were: grading the sample failed" >&2
+  missing=1
+fi
 
 if [ "$suite_status" -ne 0 ]; then
   echo "An end-to-end test failed: the pictures of the failing tests were not renewed." >&2

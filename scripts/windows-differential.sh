@@ -71,9 +71,16 @@ done
 wineserver -w
 
 failed=0
-geometry() { sed -n 's/^# client \([0-9 -]*\) origin \(.*\)/client rectangle \1, origin \2/p' "$1/drawing.txt"; }
-step "this platform's drawing window: $(geometry "$work/linux")"
-step "Windows' drawing window:        $(geometry "$work/windows")"
+# The windows' client rectangles: the same program must get the same ones on both.
+geometry() { sed -n 's/^# \(.* window: .*\)/\1/p' "$1/drawing.txt" | tr -d '\r'; }
+while IFS= read -r line; do step "here:    $line"; done < <(geometry "$work/linux")
+while IFS= read -r line; do step "Windows: $line"; done < <(geometry "$work/windows")
+if [ "$(geometry "$work/linux")" = "$(geometry "$work/windows")" ]; then
+  step "window geometry: equal"
+else
+  step "window geometry: DIFFERENT"
+  failed=1
+fi
 
 step "pictures (share of agreeing pixels per set):"
 "$root/$linux_build/tests/windows/windiff_compare_pictures" "$work/linux" "$work/windows" \

@@ -1,4 +1,5 @@
-// ZORVA_log: formats a line, keeps it in the 25-line ring and appends it to the text window.
+// ZORVA_log: formats a line, keeps it in the 25-line ring and appends it to the text window;
+// a debugger hears of it too.
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -35,6 +36,16 @@ void store_line(const char* text, std::size_t n) {
   s.log_next = advance(s.log_next);
 }
 
+// Hands the line to a debugger (a run under zorva-run keeps it as its log) as the text
+// window shows it, ended by one newline.
+void send_to_debugger(const char* line, std::size_t length) {
+  char text[kLogLineMax + 2];
+  std::memcpy(text, line, length);
+  if (length == 0 || text[length - 1] != '\n') text[length++] = '\n';
+  text[length] = '\0';
+  OutputDebugStringA(text);
+}
+
 // Formats into `line` (kLogLineMax + 1 bytes) and stores the result in the ring; returns the
 // formatting count, at most kLogLineMax.
 int format_and_store(char* line, const char* format, std::va_list args) {
@@ -46,7 +57,9 @@ int format_and_store(char* line, const char* format, std::va_list args) {
     produced = 0;
   }
   // vsnprintf stops at 1023 characters; a formatted "%c" of 0 can end the text earlier.
-  store_line(line, std::strlen(line));
+  const std::size_t length = std::strlen(line);
+  store_line(line, length);
+  send_to_debugger(line, length);
   return produced < kLogLineMax ? produced : kLogLineMax;
 }
 

@@ -15,19 +15,18 @@ namespace {
 // Makes the dialog window and its controls from the template; nullptr if any part fails.
 HWND create_dialog(const DialogTemplate& layout, HINSTANCE instance, HWND owner, DLGPROC proc) {
   const BaseUnits base = system_base_units();
-  int x = dialog_x_to_pixels(layout.x, base);
-  int y = dialog_y_to_pixels(layout.y, base);
-  // Placed relative to the owner's client area: its outer origin plus its menu strip.
-  if (const Window* owner_window = find_window(owner)) {
-    RECT outer{0, 0, 0, 0};
-    GetWindowRect(owner, &outer);
-    x += outer.left;
-    y += outer.top + menu_bar_height(*owner_window);
-  }
+  // The template gives the client area, placed relative to the owner's client area; the
+  // window round it is larger by its frame.
+  POINT origin{0, 0};
+  if (find_window(owner) != nullptr) origin = client_origin_on_screen(owner);
+  const int x = dialog_x_to_pixels(layout.x, base);
+  const int y = dialog_y_to_pixels(layout.y, base);
+  RECT outer{x, y, x + dialog_x_to_pixels(layout.cx, base), y + dialog_y_to_pixels(layout.cy, base)};
   const DWORD style = (layout.style & ~static_cast<DWORD>(WS_VISIBLE | WS_CHILD)) | WS_POPUP;
-  const HWND dialog = CreateWindowExA(layout.ex_style, kDialogClass, layout.caption.c_str(), style, x, y,
-                                      dialog_x_to_pixels(layout.cx, base), dialog_y_to_pixels(layout.cy, base),
-                                      owner, nullptr, instance, nullptr);
+  AdjustWindowRectEx(&outer, style, FALSE, layout.ex_style);
+  const HWND dialog = CreateWindowExA(layout.ex_style, kDialogClass, layout.caption.c_str(), style,
+                                      origin.x + outer.left, origin.y + outer.top, outer.right - outer.left,
+                                      outer.bottom - outer.top, owner, nullptr, instance, nullptr);
   if (dialog == nullptr) return nullptr;
   add_dialog(dialog, proc);
   for (const DialogItemTemplate& item : layout.items) {
@@ -73,7 +72,7 @@ bool dialog_running(HWND dialog) {
 void register_dialog_classes(WindowClassTable& classes) {
   classes.add_builtin(kDialogClass, dialog_window_proc);
   classes.add_builtin("Button", button_proc);
-  classes.add_builtin("Edit", edit_proc);
+  classes.add_builtin("Edit", edit_proc, CS_DBLCLKS);  // a double click selects a word
   classes.add_builtin("Static", static_proc);
 }
 

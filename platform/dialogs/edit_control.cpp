@@ -1,5 +1,7 @@
-// The "Edit" control: a white field with a sunken frame, text typed at a visible caret,
-// multi-line fields wrapping words and scrolling to keep the caret in view.
+// The "Edit" control: a white field with a sunken frame, text typed at a blinking caret,
+// a selection made with Shift and the keys or with the pointer, the clipboard's cut, copy and
+// paste, one step of undo, and multi-line fields wrapping words and scrolling to keep the
+// caret in view.
 #include <algorithm>
 #include <unordered_map>
 
@@ -8,6 +10,9 @@
 #include "platform/dialogs/dialog_state.h"
 #include "platform/dialogs/edit_buffer.h"
 #include "platform/dialogs/edit_state.h"
+#include "platform/driver/clipboard.h"
+#include "platform/messages/message_queue.h"
+#include "platform/messages/timers.h"
 #include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 
@@ -15,6 +20,9 @@ namespace zorva::platform::dialogs {
 namespace {
 
 constexpr int kMargin = 2;  // between the frame and the text
+constexpr UINT_PTR kCaretTimer = 1;
+// The control characters that Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z type.
+constexpr WPARAM kCopyChar = 3, kPasteChar = 22, kCutChar = 24, kUndoChar = 26;
 
 std::unordered_map<HWND, EditState>& edit_states() { return platform_state().dialogs.edits; }
 
@@ -63,21 +71,48 @@ void keep_caret_visible(HWND hwnd, EditState& state) {
   }
 }
 
-void notify_change(HWND hwnd) {
+void notify(HWND hwnd, WORD code) {
   const Window* window = find_window(hwnd);
   if (window == nullptr) return;
-  send_message(window->parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(window->id), EN_CHANGE),
+  send_message(window->parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(window->id), code),
                reinterpret_cast<LPARAM>(hwnd));
 }
 
-void after_edit(HWND hwnd, bool changed) {
-  if (EditState* state = find_state(hwnd)) keep_caret_visible(hwnd, *state);
-  InvalidateRect(hwnd, nullptr, FALSE);
-  if (changed) notify_change(hwnd);
+// The caret shows at once, and its blinking starts afresh, whenever it moves or the text
+// changes, as long as the field has the keyboard.
+void restart_blinking(HWND hwnd, EditState& state) {
+  state.caret_shown = true;
+  if (GetFocus() == hwnd) set_system_timer(hwnd, kCaretTimer, GetCaretBlinkTime());
 }
 
-// Up/Down/Home/End work on the lines as shown.
-void move_by_line(HWND hwnd, EditState& state, int vk) {
+void after_edit(HWND hwnd, bool changed) {
+  EditState* state = find_state(hwnd);
+  if (state != nullptr) {
+    keep_caret_visible(hwnd, *state);
+    restart_blinking(hwnd, *state);
+  }
+  InvalidateRect(hwnd, nullptr, FALSE);
+  const bool hit_limit = state != nullptr && state->buffer.take_hit_limit();
+  if (changed) notify(hwnd, EN_CHANGE);
+  if (hit_limit) notify(hwnd, EN_MAXTEXT);
+}
+
+void copy_selection(const EditState& state) {
+  if (state.buffer.has_selection()) set_clipboard_text(state.buffer.selected_text());
+}
+
+// The clipboard's text in place of the selection, cut to fit the field.
+void paste(HWND hwnd, EditState& state) { after_edit(hwnd, state.buffer.replace_selection(clipboard_text())); }
+
+void cut(HWND hwnd, EditState& state) {
+  if (!state.buffer.has_selection()) return;
+  copy_selection(state);
+  after_edit(hwnd, state.buffer.backspace());
+}
+
+// Up/Down/Home/End work on the lines as shown; `extend` moves only the caret's end of the
+// selection.
+void move_by_line(HWND hwnd, EditState& state, int vk, bool extend) {
   const TextBox box = text_box(hwnd);
   const std::vector<EditLine> lines = lines_of(state, box);
   const CharWidths& widths = control_char_widths();
@@ -86,36 +121,46 @@ void move_by_line(HWND hwnd, EditState& state, int vk) {
   const int x = x_of(text, widths, lines[line], state.buffer.caret());
   switch (vk) {
     case VK_HOME:
-      state.buffer.set_caret(lines[line].begin);
+      state.buffer.set_caret(lines[line].begin, extend);
       return;
     case VK_END: {
       // At a wrapped line's end the caret stays before the blank that ends it.
       std::size_t end = lines[line].end;
       if (line + 1 < lines.size() && lines[line + 1].begin == end && end > lines[line].begin) --end;
-      state.buffer.set_caret(end);
+      state.buffer.set_caret(end, extend);
       return;
     }
     case VK_UP:
-      if (line > 0) state.buffer.set_caret(position_at_x(text, widths, lines[line - 1], x));
+      if (line > 0) state.buffer.set_caret(position_at_x(text, widths, lines[line - 1], x), extend);
       return;
     case VK_DOWN:
-      if (line + 1 < lines.size()) state.buffer.set_caret(position_at_x(text, widths, lines[line + 1], x));
+      if (line + 1 < lines.size())
+        state.buffer.set_caret(position_at_x(text, widths, lines[line + 1], x), extend);
       return;
     default:
       return;
   }
 }
 
-void key_down(HWND hwnd, EditState& state, WPARAM vk) {
+void key_down(HWND hwnd, EditState& state, const MSG& msg) {
+  const bool shift = held_for_key_message(msg, VK_SHIFT);
+  const bool ctrl = held_for_key_message(msg, VK_CONTROL);
   bool changed = false;
-  switch (vk) {
-    case VK_LEFT: state.buffer.move_left(); break;
-    case VK_RIGHT: state.buffer.move_right(); break;
+  switch (msg.wParam) {
+    case VK_LEFT: state.buffer.move_left(shift); break;
+    case VK_RIGHT: state.buffer.move_right(shift); break;
     case VK_HOME:
     case VK_END:
     case VK_UP:
-    case VK_DOWN: move_by_line(hwnd, state, static_cast<int>(vk)); break;
-    case VK_DELETE: changed = state.buffer.delete_forward(); break;
+    case VK_DOWN: move_by_line(hwnd, state, static_cast<int>(msg.wParam), shift); break;
+    case VK_DELETE:
+      if (shift) return cut(hwnd, state);  // the old keys for cut, copy and paste
+      changed = state.buffer.delete_forward();
+      break;
+    case VK_INSERT:
+      if (ctrl) copy_selection(state);
+      if (shift) paste(hwnd, state);
+      return;
     default: return;
   }
   after_edit(hwnd, changed);
@@ -123,6 +168,13 @@ void key_down(HWND hwnd, EditState& state, WPARAM vk) {
 
 void typed_char(HWND hwnd, EditState& state, WPARAM code) {
   bool changed = false;
+  switch (code) {
+    case kCopyChar: return copy_selection(state);
+    case kPasteChar: return paste(hwnd, state);
+    case kCutChar: return cut(hwnd, state);
+    case kUndoChar: return after_edit(hwnd, state.buffer.undo());
+    default: break;
+  }
   if (code == 8) {
     changed = state.buffer.backspace();
   } else if (code == '\n') {
@@ -139,16 +191,23 @@ void typed_char(HWND hwnd, EditState& state, WPARAM code) {
   after_edit(hwnd, changed);
 }
 
-void click_at(HWND hwnd, EditState& state, LPARAM lparam) {
+// The text position under a point of the client area (above or below the text: the first
+// or last line shown; a multi-line field scrolls no further than that).
+std::size_t position_at(HWND hwnd, const EditState& state, LPARAM lparam) {
   const int x = static_cast<short>(LOWORD(lparam));
   const int y = static_cast<short>(HIWORD(lparam));
   const TextBox box = text_box(hwnd);
   const std::vector<EditLine> lines = lines_of(state, box);
-  const long long row = std::max(0, (y - box.top) / box.line_height);
-  const std::size_t line = std::min<std::size_t>(state.top_line + static_cast<std::size_t>(row), lines.size() - 1);
+  // Above the text a multi-line field reaches one line further up (a drag scrolls), below it
+  // one line further down.
+  const int below_top = y - box.top;
+  const int row = std::clamp(below_top >= 0 ? below_top / box.line_height : -1, state.buffer.multiline() ? -1 : 0,
+                             box.rows);
+  const long long line_index = std::clamp<long long>(static_cast<long long>(state.top_line) + row, 0,
+                                                     static_cast<long long>(lines.size()) - 1);
   const int scroll = state.buffer.multiline() ? 0 : state.scroll_x;
-  state.buffer.set_caret(position_at_x(state.buffer.text(), control_char_widths(), lines[line], x - box.left + scroll));
-  after_edit(hwnd, false);
+  return position_at_x(state.buffer.text(), control_char_widths(), lines[static_cast<std::size_t>(line_index)],
+                       x - box.left + scroll);
 }
 
 void paint_edit(HWND hwnd) {
@@ -163,15 +222,26 @@ void paint_edit(HWND hwnd) {
   const int scroll = state->buffer.multiline() ? 0 : state->scroll_x;
   const std::size_t caret_line = line_of(lines, state->buffer.caret());
   const bool focused = GetFocus() == hwnd;
+  // The selection shows while the field has the keyboard, as Windows' fields do.
+  const std::size_t selected_from = focused ? state->buffer.selection_start() : 0;
+  const std::size_t selected_to = focused ? state->buffer.selection_end() : 0;
+  const CharWidths& widths = control_char_widths();
   for (std::size_t row = 0; row < static_cast<std::size_t>(box.rows); ++row) {
     const std::size_t index = state->top_line + row;
     if (index >= lines.size()) break;
     const EditLine& line = lines[index];
     const int y = box.top + static_cast<int>(row) * box.line_height;
-    surface.text(box.left - scroll, y, std::string_view(text).substr(line.begin, line.end - line.begin),
-                 window->enabled ? kTextColor : kGrayTextColor);
-    if (focused && index == caret_line) {
-      const int x = box.left - scroll + x_of(text, control_char_widths(), line, state->buffer.caret());
+    const std::string_view shown = std::string_view(text).substr(line.begin, line.end - line.begin);
+    surface.text(box.left - scroll, y, shown, window->enabled ? kTextColor : kGrayTextColor);
+    const std::size_t from = std::max(selected_from, line.begin), to = std::min(selected_to, line.end);
+    if (from < to) {
+      const int left = box.left - scroll + x_of(text, widths, line, from);
+      const int right = box.left - scroll + x_of(text, widths, line, to);
+      surface.fill(left, y, right, y + box.line_height, kHighlightColor);
+      surface.text(left, y, std::string_view(text).substr(from, to - from), kHighlightTextColor);
+    }
+    if (focused && state->caret_shown && index == caret_line) {
+      const int x = box.left - scroll + x_of(text, widths, line, state->buffer.caret());
       surface.fill(x, y, x + 1, y + box.line_height, kTextColor);
     }
   }
@@ -182,6 +252,30 @@ void paint_edit(HWND hwnd) {
     surface.edge(0, 0, surface.width(), surface.height(), true);
   }
   show_surface(hwnd, surface);
+}
+
+// EM_GETSEL: the selection's start and end, written where the parameters point (either may be
+// null) and returned in the result's two halves.
+LRESULT get_selection(const EditState& state, WPARAM start_address, LPARAM end_address) {
+  const auto start = static_cast<DWORD>(state.buffer.selection_start());
+  const auto end = static_cast<DWORD>(state.buffer.selection_end());
+  if (start_address != 0) *reinterpret_cast<DWORD*>(start_address) = start;
+  if (end_address != 0) *reinterpret_cast<DWORD*>(end_address) = end;
+  return static_cast<LRESULT>(MAKELONG(std::min<DWORD>(start, 0xFFFF), std::min<DWORD>(end, 0xFFFF)));
+}
+
+// EM_SETSEL: from `start` to `end`, where -1 for the end means the text's end and -1 for the
+// start takes the selection away.
+void set_selection(HWND hwnd, EditState& state, WPARAM start, LPARAM end) {
+  const auto as_position = [&](long long value) {
+    return value < 0 ? state.buffer.text().size() : static_cast<std::size_t>(value);
+  };
+  const auto signed_start = static_cast<long long>(static_cast<INT_PTR>(start));
+  if (signed_start < 0)
+    state.buffer.set_caret(state.buffer.caret());
+  else
+    state.buffer.select(as_position(signed_start), as_position(static_cast<long long>(end)));
+  after_edit(hwnd, false);
 }
 
 LRESULT get_text(const EditState& state, WPARAM size, LPARAM buffer_address) {
@@ -222,18 +316,51 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
       return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | (wants_return ? DLGC_WANTALLKEYS : 0);
     }
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-      if (message == WM_SETFOCUS) remember_focus(hwnd);
+      remember_focus(hwnd);
+      restart_blinking(hwnd, *state);
       InvalidateRect(hwnd, nullptr, FALSE);
       return 0;
+    case WM_KILLFOCUS:
+      kill_system_timer(hwnd, kCaretTimer);
+      state->dragging = false;
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return 0;
+    case WM_ENABLE:
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return 0;
+    case kSystemTimerMessage:
+      if (wparam == kCaretTimer) {
+        state->caret_shown = !state->caret_shown;
+        InvalidateRect(hwnd, nullptr, FALSE);
+      }
+      return 0;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
       SetFocus(hwnd);
-      if ((state = find_state(hwnd)) != nullptr) click_at(hwnd, *state, lparam);
+      if ((state = find_state(hwnd)) == nullptr) return 0;
+      if (message == WM_LBUTTONDBLCLK) {
+        state->buffer.select_word_at(position_at(hwnd, *state, lparam));
+      } else {
+        // Shift and a press extend the selection to the point; a drag goes on from there.
+        state->buffer.set_caret(position_at(hwnd, *state, lparam), (wparam & MK_SHIFT) != 0);
+        state->dragging = true;
+      }
+      after_edit(hwnd, false);
       return 0;
-    case WM_KEYDOWN:
-      key_down(hwnd, *state, wparam);
+    case WM_MOUSEMOVE:
+      if (state->dragging && (wparam & MK_LBUTTON) != 0) {
+        state->buffer.set_caret(position_at(hwnd, *state, lparam), true);
+        after_edit(hwnd, false);
+      }
       return 0;
+    case WM_LBUTTONUP:
+      state->dragging = false;
+      return 0;
+    case WM_KEYDOWN: {
+      const MSG msg{hwnd, message, wparam, lparam, 0, {0, 0}};
+      key_down(hwnd, *state, msg);
+      return 0;
+    }
     case WM_CHAR:
       typed_char(hwnd, *state, wparam);
       return 0;
@@ -247,6 +374,31 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
       return get_text(*state, wparam, lparam);
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(state->buffer.text().size());
+    case EM_GETSEL:
+      return get_selection(*state, wparam, lparam);
+    case EM_SETSEL:
+      set_selection(hwnd, *state, wparam, lparam);
+      return 0;
+    case WM_COPY:
+      copy_selection(*state);
+      return 0;
+    case WM_CUT:
+      cut(hwnd, *state);
+      return 0;
+    case WM_PASTE:
+      paste(hwnd, *state);
+      return 0;
+    case WM_CLEAR:
+      if (state->buffer.has_selection()) after_edit(hwnd, state->buffer.delete_forward());
+      return 0;
+    case WM_UNDO:
+    case EM_UNDO: {
+      const bool undone = state->buffer.undo();
+      after_edit(hwnd, undone);
+      return undone ? TRUE : FALSE;
+    }
+    case EM_CANUNDO:
+      return state->buffer.can_undo() ? TRUE : FALSE;
     default:
       return DefWindowProcA(hwnd, message, wparam, lparam);
   }

@@ -1,5 +1,5 @@
-// What an edit control keeps beside its window record: its text and caret, and how far it
-// is scrolled.
+// What an edit control keeps beside its window record: its text, selection and caret, how
+// far it is scrolled, and the pointer's drag.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +12,8 @@ struct EditState {
   EditBuffer buffer;
   std::size_t top_line = 0;  // first line shown (multi-line)
   int scroll_x = 0;          // pixels scrolled to the left (single-line)
+  bool caret_shown = true;   // the blinking caret's phase
+  bool dragging = false;     // the button went down in the field and is still held
 };
 
 }  // namespace zorva::platform::dialogs

@@ -50,8 +50,21 @@ class Driver {
   virtual int screen_height() = 0;
   // Milliseconds since the driver started.
   virtual std::uint64_t now_ms() = 0;
+  // True when the clock runs by itself (real time); false for a virtual clock that moves
+  // only when the program waits.
+  virtual bool real_time() const { return true; }
   // Where text's glyphs come from (platform/text/glyph_source.h).
   virtual text::GlyphSource& glyphs() = 0;
+
+  // ---- the clipboard ----
+  // Text in the system's own form: 8-bit characters (Latin-1), lines ending in "\n". A
+  // driver without a system clipboard leaves these as they are: the text then stays here,
+  // for the program alone.
+  virtual std::string clipboard_text() { return clipboard_; }
+  virtual void set_clipboard_text(const std::string& text) { clipboard_ = text; }
+
+ private:
+  std::string clipboard_;
 };
 
 // How a driver is made: `create` returns nullptr and says why in `why` when the driver cannot

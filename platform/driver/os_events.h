@@ -13,6 +13,9 @@ void key_down(int vk, unsigned char typed, bool repeat);
 void key_up(int vk);
 // The left button at a position of a top-level window's framebuffer (menu strip included).
 void button(HWND top_level, int frame_x, int frame_y, bool down);
+// The pointer moved to a position of a top-level window's framebuffer (outside it too, while
+// the button is held).
+void mouse_moved(HWND top_level, int frame_x, int frame_y);
 // The window manager's close button of a top-level window.
 void close_request(HWND top_level);
 // The top-level window got or lost the keyboard.

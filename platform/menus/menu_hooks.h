@@ -13,7 +13,12 @@ int bar_height(HMENU bar);
 // Input arriving at a top-level window, before it becomes window messages. A true result
 // means the menu took it (opened, navigated, chose or closed a menu) and the window gets
 // nothing. Coordinates are framebuffer coordinates.
-bool take_click(Window& window, int x, int y);
+bool take_press(Window& window, int x, int y);
+// The release of a press that take_press took: chooses the item under the pointer.
+void take_release(Window& window, int x, int y);
+// The pointer moved, with or without the button held: while a popup is open it highlights
+// the item under the pointer, and along the bar it opens the popup of the title there.
+bool take_motion(Window& window, int x, int y);
 bool take_key_down(Window& window, int vk, bool repeat);
 bool take_key_up(Window& window, int vk);
 

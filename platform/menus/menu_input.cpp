@@ -1,5 +1,5 @@
-// Mouse and keyboard input for menus: opening a popup from the bar, moving the highlight,
-// choosing an item (which posts WM_COMMAND) and closing.
+// Mouse and keyboard input for menus: opening a popup from the bar, moving the highlight
+// with the pointer or the arrow keys, choosing an item (which posts WM_COMMAND) and closing.
 #include "platform/menus/menu_hooks.h"
 #include "platform/menus/menu_layout.h"
 #include "platform/menus/menu_tracking.h"
@@ -174,45 +174,71 @@ void bar_key(int vk) {
   }
 }
 
+// What lies under a point of the window's framebuffer while its menu is active.
+struct MenuHit {
+  bool in_bar = false;    // in the menu strip
+  int title = -1;         // the bar title there, if any
+  bool in_popup = false;  // inside the open popup's box
+  int item = -1;          // the popup item there (-1: its frame)
+};
+
+MenuHit hit_test(const Window& window, const Menu& bar, int x, int y) {
+  MenuHit hit;
+  ScratchSurface measure(1, 1, kFaceColor);
+  const std::vector<Span> titles = layout_bar(bar, measure);
+  const MenuTracking& t = tracking();
+  if (const Menu* popup = open_popup_menu();
+      t.mode == MenuMode::PopupOpen && popup != nullptr && t.title < static_cast<int>(titles.size())) {
+    const PopupLayout layout = layout_popup(*popup, titles[static_cast<std::size_t>(t.title)].begin, kBarHeight,
+                                            window.framebuffer.width, measure);
+    if (x >= layout.box.left && x < layout.box.right && y >= layout.box.top && y < layout.box.bottom) {
+      hit.in_popup = true;
+      hit.item = item_at(layout, x, y);
+      return hit;
+    }
+  }
+  hit.in_bar = y >= 0 && y < kBarHeight && x >= 0 && x < window.framebuffer.width;
+  if (hit.in_bar) hit.title = title_at(titles, x);
+  return hit;
+}
+
+// An item of the open popup that the pointer highlights: one that can be chosen (never a
+// separator or a greyed item).
+bool pointable(int index) {
+  const Menu* popup = open_popup_menu();
+  if (popup == nullptr || index < 0 || index >= item_count(popup)) return false;
+  const MenuItem& item = popup->items[static_cast<std::size_t>(index)];
+  return item.choosable() && !item.has_popup();
+}
+
+void set_highlight(int index) {
+  MenuTracking& t = tracking();
+  if (t.item == index) return;
+  t.item = index;
+  refresh_active_window();
+}
+
 }  // namespace
 
-bool take_click(Window& window, int x, int y) {
+bool take_press(Window& window, int x, int y) {
   switch_to(window.handle);
   MenuTracking& t = tracking();
-  Menu* bar = find_menu(window.menu);
+  const Menu* bar = find_menu(window.menu);
   if (bar == nullptr) {
     if (t.mode != MenuMode::Idle) close_menu();
     return false;
   }
-  ScratchSurface measure(1, 1, kFaceColor);
-  const std::vector<Span> titles = layout_bar(*bar, measure);
-  const bool in_bar = y >= 0 && y < kBarHeight && x >= 0 && x < window.framebuffer.width;
-
-  if (t.mode == MenuMode::PopupOpen) {
-    if (const Menu* popup = open_popup_menu(); popup != nullptr && t.title < static_cast<int>(titles.size())) {
-      const PopupLayout layout = layout_popup(*popup, titles[static_cast<std::size_t>(t.title)].begin,
-                                              kBarHeight, window.framebuffer.width, measure);
-      if (x >= layout.box.left && x < layout.box.right && y >= layout.box.top && y < layout.box.bottom) {
-        const int index = item_at(layout, x, y);
-        if (index >= 0) {
-          const MenuItem& item = popup->items[static_cast<std::size_t>(index)];
-          if (item.choosable() && !item.has_popup()) {
-            choose(item);
-          } else if (!item.separator()) {
-            t.item = index;  // a greyed item is highlighted but does nothing
-            refresh_active_window();
-          }
-        }
-        return true;
-      }
-    }
+  const MenuHit hit = hit_test(window, *bar, x, y);
+  if (hit.in_popup) {
+    // The item is chosen when the button comes up over it; the press only highlights it.
+    set_highlight(pointable(hit.item) ? hit.item : -1);
+    return true;
   }
-  if (in_bar) {
-    const int title = title_at(titles, x);
-    if (title < 0 || (t.mode == MenuMode::PopupOpen && title == t.title))
+  if (hit.in_bar) {
+    if (hit.title < 0 || (t.mode == MenuMode::PopupOpen && hit.title == t.title))
       close_menu();
     else
-      open_title(title, false);
+      open_title(hit.title, false);
     return true;
   }
   if (t.mode != MenuMode::Idle) {
@@ -220,6 +246,38 @@ bool take_click(Window& window, int x, int y) {
     return true;
   }
   return false;
+}
+
+void take_release(Window& window, int x, int y) {
+  MenuTracking& t = tracking();
+  const Menu* bar = find_menu(window.menu);
+  if (t.window != window.handle || t.mode != MenuMode::PopupOpen || bar == nullptr) return;
+  const MenuHit hit = hit_test(window, *bar, x, y);
+  if (hit.in_popup) {
+    if (pointable(hit.item)) choose(open_popup_menu()->items[static_cast<std::size_t>(hit.item)]);
+    return;
+  }
+  // Released on the bar (the press that opened the popup, say) the popup stays open;
+  // dragged off the menu and released, it closes.
+  if (!hit.in_bar) close_menu();
+}
+
+bool take_motion(Window& window, int x, int y) {
+  MenuTracking& t = tracking();
+  const Menu* bar = find_menu(window.menu);
+  if (t.window != window.handle || t.mode == MenuMode::Idle || bar == nullptr) return false;
+  const MenuHit hit = hit_test(window, *bar, x, y);
+  const bool other_title = hit.title >= 0 && hit.title != t.title;
+  if (t.mode == MenuMode::BarSelected) {
+    if (other_title) select_bar(hit.title);
+    return true;
+  }
+  // Along the bar the pointer opens the popup of each title it passes that has one.
+  if (other_title && bar->items[static_cast<std::size_t>(hit.title)].has_popup())
+    open_title(hit.title, false);
+  else if (!other_title)
+    set_highlight(hit.in_popup && pointable(hit.item) ? hit.item : -1);
+  return true;
 }
 
 bool take_key_down(Window& window, int vk, bool repeat) {

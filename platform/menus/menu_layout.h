@@ -5,10 +5,11 @@
 
 #include "platform/menus/menu.h"
 #include "platform/ui/scratch_surface.h"
+#include "platform/windows/window_frame.h"
 
 namespace zorva::platform::menus {
 
-inline constexpr int kBarHeight = 20;
+inline constexpr int kBarHeight = metrics::kMenu;  // the strip is SM_CYMENU high
 inline constexpr int kTitlePadding = 7;     // left and right of a bar title's text
 inline constexpr int kPopupBorder = 3;      // raised edge plus one pixel of face
 inline constexpr int kCheckColumn = 18;     // room for the check mark left of the labels

@@ -95,8 +95,9 @@ bool next_message(HWND filter, UINT min, UINT max, bool remove, QueuedMessage& o
   }
   if (in_range(WM_TIMER, min, max)) {
     if (const Timer* t = due_timer(filter)) {
-      out = QueuedMessage{stamped(t->hwnd, WM_TIMER, t->id, reinterpret_cast<LPARAM>(t->proc)), -1};
-      if (remove) timer_delivered(t->hwnd, t->id);
+      const UINT message = t->system ? kSystemTimerMessage : WM_TIMER;
+      out = QueuedMessage{stamped(t->hwnd, message, t->id, reinterpret_cast<LPARAM>(t->proc)), -1};
+      if (remove) timer_delivered(*t);
       return true;
     }
   }
@@ -111,7 +112,19 @@ bool post(const QueuedMessage& message, std::deque<QueuedMessage>& to) {
 
 }  // namespace
 
-bool queue_input(const QueuedMessage& message) { return post(message, queue().input); }
+bool queue_input(const QueuedMessage& message) {
+  // The pointer's moves are merged, as on Windows: a move waiting last in the queue for the
+  // same window takes the newer position instead of a second message.
+  auto& input = queue().input;
+  if (message.msg.message == WM_MOUSEMOVE && !input.empty()) {
+    MSG& last = input.back().msg;
+    if (last.message == WM_MOUSEMOVE && last.hwnd == message.msg.hwnd && last.wParam == message.msg.wParam) {
+      last = message.msg;
+      return true;
+    }
+  }
+  return post(message, input);
+}
 
 void purge_messages_for(HWND hwnd) {
   for (auto* from : {&queue().posted, &queue().input})
@@ -129,6 +142,23 @@ std::size_t queued_message_count() {
 
 const QueuedMessage* current_key_message() {
   return queue().has_current_key ? &queue().current_key : nullptr;
+}
+
+std::uint8_t modifiers_held_now() {
+  return static_cast<std::uint8_t>((key_is_down(VK_SHIFT) ? kShiftHeld : 0) |
+                                   (key_is_down(VK_CONTROL) ? kControlHeld : 0) |
+                                   (key_is_down(VK_MENU) ? kAltHeld : 0));
+}
+
+bool held_for_key_message(const MSG& msg, int vk) {
+  const std::uint8_t bit = vk == VK_SHIFT ? kShiftHeld : vk == VK_CONTROL ? kControlHeld : vk == VK_MENU ? kAltHeld : 0;
+  std::uint8_t held = modifiers_held_now();
+  if (const QueuedMessage* current = current_key_message()) {
+    const MSG& m = current->msg;
+    if (m.hwnd == msg.hwnd && m.message == msg.message && m.wParam == msg.wParam && m.lParam == msg.lParam)
+      held = current->modifiers;
+  }
+  return (held & bit) != 0;
 }
 
 }  // namespace zorva::platform
@@ -171,7 +201,9 @@ BOOL WINAPI WaitMessage(void) {
     bool waited = false;
     {
       const quit_signals::WaitingForMessages waiting;
-      waited = driver().wait_for_input(next_timer_deadline());
+      // A caret's blink is worth waiting for only where the clock runs by itself: on a
+      // virtual clock it would be the program's only reason to go on.
+      waited = driver().wait_for_input(next_timer_deadline(driver().real_time()));
     }
     if (!waited) driver().stalled(Stall::kNothingToWaitFor);
   }
@@ -189,12 +221,15 @@ BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFil
 
 BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   if (hWnd && !find_window(hWnd)) return FALSE;
-  QueuedMessage message{stamped(hWnd, Msg, wParam, lParam), -1};
-  // A key-down forwarded while it is being handled keeps the character of its own moment.
+  QueuedMessage message{stamped(hWnd, Msg, wParam, lParam), -1, modifiers_held_now()};
+  // A key-down forwarded while it is being handled keeps the character and the modifiers
+  // of its own moment.
   if (is_key_message(Msg) && queue().has_current_key) {
     const MSG& current = queue().current_key.msg;
-    if (current.message == Msg && current.wParam == wParam && current.lParam == lParam)
+    if (current.message == Msg && current.wParam == wParam && current.lParam == lParam) {
       message.typed = queue().current_key.typed;
+      message.modifiers = queue().current_key.modifiers;
+    }
   }
   return post(message, queue().posted) ? TRUE : FALSE;
 }

@@ -18,9 +18,10 @@ constexpr std::size_t kMaxTimers = 10000;
 
 TimerTable& timer_table() { return platform_state().timers; }
 
-std::vector<Timer>::iterator find_timer(HWND hwnd, UINT_PTR id) {
+std::vector<Timer>::iterator find_timer(HWND hwnd, UINT_PTR id, bool system = false) {
   auto& timers = timer_table().timers;
-  return std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
+  return std::find_if(timers.begin(), timers.end(),
+                      [&](const Timer& t) { return t.hwnd == hwnd && t.id == id && t.system == system; });
 }
 
 }  // namespace
@@ -36,19 +37,37 @@ const Timer* due_timer(HWND hwnd_filter) {
   return best;
 }
 
-void timer_delivered(HWND hwnd, UINT_PTR id) {
-  auto it = find_timer(hwnd, id);
+void timer_delivered(const Timer& timer) {
+  auto it = find_timer(timer.hwnd, timer.id, timer.system);
   if (it == timer_table().timers.end()) return;
   const std::uint64_t now = driver().now_ms();
+  ++it->messages;
   it->due_ms += it->period_ms;
   if (it->due_ms <= now) it->due_ms = now + it->period_ms;
 }
 
-std::optional<std::uint64_t> next_timer_deadline() {
+std::optional<std::uint64_t> next_timer_deadline(bool with_system_timers) {
   std::optional<std::uint64_t> next;
   for (const Timer& t : timer_table().timers)
-    if (!next || t.due_ms < *next) next = t.due_ms;
+    if ((with_system_timers || !t.system) && (!next || t.due_ms < *next)) next = t.due_ms;
   return next;
+}
+
+void set_system_timer(HWND hwnd, UINT_PTR id, UINT period_ms) {
+  if (!find_window(hwnd)) return;
+  const UINT period = std::clamp(period_ms, kMinimumPeriodMs, kMaximumPeriodMs);
+  const std::uint64_t due = driver().now_ms() + period;
+  if (auto it = find_timer(hwnd, id, true); it != timer_table().timers.end()) {
+    it->period_ms = period;
+    it->due_ms = due;
+    return;
+  }
+  if (timer_table().timers.size() < kMaxTimers) timer_table().timers.push_back(Timer{hwnd, id, period, due, nullptr, true});
+}
+
+void kill_system_timer(HWND hwnd, UINT_PTR id) {
+  auto it = find_timer(hwnd, id, true);
+  if (it != timer_table().timers.end()) timer_table().timers.erase(it);
 }
 
 bool timer_has_proc(HWND hwnd, UINT_PTR id, TIMERPROC proc) {
@@ -60,6 +79,13 @@ void kill_timers_of(HWND hwnd) {
   auto& timers = timer_table().timers;
   timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == hwnd; }),
                timers.end());
+}
+
+std::uint64_t timer_messages_for(HWND hwnd) {
+  std::uint64_t messages = 0;
+  for (const Timer& t : timer_table().timers)
+    if (t.hwnd == hwnd && !t.system) messages += t.messages;
+  return messages;
 }
 
 std::size_t live_timer_count() { return timer_table().timers.size(); }

@@ -1,5 +1,6 @@
 // Everything the platform keeps, in one record: the driver, windows and their classes, the
-// message queue, timers, keyboard, GDI objects and DCs, menus, dialogs and movable memory.
+// message queue, timers, keyboard, GDI objects and DCs, menus, dialogs, movable memory and
+// the program runner.
 // Modules reach their part through platform_state(); assigning a fresh PlatformState puts the
 // whole platform back to its start (the test controls' reset).
 #pragma once
@@ -16,6 +17,7 @@
 #include "platform/messages/keyboard.h"
 #include "platform/messages/message_queue.h"
 #include "platform/messages/timers.h"
+#include "platform/runner/program_runner.h"
 #include "platform/windows/window_classes.h"
 #include "platform/windows/window_internal.h"
 
@@ -40,6 +42,8 @@ struct PlatformState {
   menus::MenuTracking menu_tracking;
   dialogs::DialogRecords dialogs;
   HandleTable<MemoryBlock> memory_blocks{HandleKind::MemoryBlock};
+  // A program's run on the headless driver (none in tests and on other drivers).
+  std::unique_ptr<runner::ProgramRunner> runner;
 };
 
 inline PlatformState& platform_state() {

@@ -6,7 +6,7 @@
 #include "platform/driver/os_events.h"
 #include "platform/driver/presenting.h"
 #include "platform/drivers/headless/headless_driver.h"
-#include "platform/messages/keyboard.h"
+#include "platform/runner/typing.h"
 #include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
@@ -51,23 +51,7 @@ void key_down(int vk, unsigned char typed, bool repeat) { os_events::key_down(vk
 
 void key_up(int vk) { os_events::key_up(vk); }
 
-void type_text(const std::string& text) {
-  for (unsigned char c : text) {
-    int vk = 0;
-    bool shift = false;
-    if (!key_for_character(c, vk, shift)) {
-      // No US key types it (a Latin-1 letter): a key that reports the character as text.
-      key_down(0xDF, c);
-      key_up(0xDF);
-      continue;
-    }
-    const bool shift_already = key_is_down(VK_SHIFT);
-    if (shift && !shift_already) key_down(VK_SHIFT);
-    key_down(vk);
-    key_up(vk);
-    if (shift && !shift_already) key_up(VK_SHIFT);
-  }
-}
+void type_text(const std::string& text) { runner::type_text(text); }
 
 void focus(HWND top_level) {
   if (!find_window(top_level)) return;
@@ -75,14 +59,28 @@ void focus(HWND top_level) {
   SetFocus(top_level);
 }
 
-void click(HWND window, int client_x, int client_y) {
+namespace {
+
+// A client position of the window as a position of its top-level window's framebuffer;
+// false when it lies beyond what a framebuffer coordinate can hold.
+bool to_frame(HWND window, int client_x, int client_y, HWND& top_level, int& x, int& y) {
   const Window* top = top_level_of(window);
   ClientView view;
-  if (!top || !client_view(window, view)) return;
-  const long long x = static_cast<long long>(view.client_x) + client_x;
-  const long long y = static_cast<long long>(view.client_y) + client_y;
-  if (x < -32768 || x > 32767 || y < -32768 || y > 32767) return;
-  click_frame(top->handle, static_cast<int>(x), static_cast<int>(y));
+  if (!top || !client_view(window, view)) return false;
+  const long long fx = static_cast<long long>(view.client_x) + client_x;
+  const long long fy = static_cast<long long>(view.client_y) + client_y;
+  if (fx < -32768 || fx > 32767 || fy < -32768 || fy > 32767) return false;
+  top_level = top->handle;
+  x = static_cast<int>(fx);
+  y = static_cast<int>(fy);
+  return true;
+}
+
+}  // namespace
+
+void click(HWND window, int client_x, int client_y) {
+  button(window, client_x, client_y, true);
+  button(window, client_x, client_y, false);
 }
 
 void click_frame(HWND top_level, int x, int y) {
@@ -90,7 +88,27 @@ void click_frame(HWND top_level, int x, int y) {
   os_events::button(top_level, x, y, false);
 }
 
+void button(HWND window, int client_x, int client_y, bool down) {
+  HWND top = nullptr;
+  int x = 0, y = 0;
+  if (to_frame(window, client_x, client_y, top, x, y)) os_events::button(top, x, y, down);
+}
+
+void button_frame(HWND top_level, int x, int y, bool down) { os_events::button(top_level, x, y, down); }
+
+void move_mouse(HWND window, int client_x, int client_y) {
+  HWND top = nullptr;
+  int x = 0, y = 0;
+  if (to_frame(window, client_x, client_y, top, x, y)) os_events::mouse_moved(top, x, y);
+}
+
+void move_mouse_frame(HWND top_level, int x, int y) { os_events::mouse_moved(top_level, x, y); }
+
 void close_request(HWND top_level) { os_events::close_request(top_level); }
+
+void set_clipboard_text(const std::string& text) { headless().set_clipboard_text(text); }
+
+std::string clipboard_text() { return headless().clipboard_text(); }
 
 const Pixmap& framebuffer(HWND top_level) {
   static const Pixmap empty;

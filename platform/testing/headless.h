@@ -51,11 +51,22 @@ void type_text(const std::string& text);
 void focus(HWND top_level);
 // A left-button press and release at a position in the window's client area.
 void click(HWND window, int client_x, int client_y);
-// A left-button press and release at a position in the top-level window's outer area
+// A left-button press and release at a position in the top-level window's framebuffer
 // (menu strip included), as the OS would report it.
 void click_frame(HWND top_level, int x, int y);
+// The left button alone going down or up, and the pointer moving, at a position in the
+// window's client area (it may lie outside) or in the top-level window's framebuffer.
+void button(HWND window, int client_x, int client_y, bool down);
+void button_frame(HWND top_level, int x, int y, bool down);
+void move_mouse(HWND window, int client_x, int client_y);
+void move_mouse_frame(HWND top_level, int x, int y);
 // The window manager's close button.
 void close_request(HWND top_level);
+
+// ---- the clipboard: the headless driver's own, in memory ----
+// Its text as the system holds it (8-bit characters, lines ending in "\n").
+void set_clipboard_text(const std::string& text);
+std::string clipboard_text();
 
 // ---- pixels ----
 // The top-level window's framebuffer as drawn (menu strip at the top, then the client area).

@@ -7,6 +7,7 @@
 #include "platform/driver/driver.h"
 #include "platform/gdi/gdi_object.h"
 #include "platform/menus/menu_hooks.h"
+#include "platform/messages/input.h"
 #include "platform/messages/message_queue.h"
 #include "platform/messages/timers.h"
 #include "platform/windows/window.h"
@@ -96,7 +97,7 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
   auto window = std::make_unique<Window>();
   window->class_name = window_class->name;
   window->proc = window_class->proc;
-  window->style = dwStyle & ~static_cast<DWORD>(WS_VISIBLE);
+  window->style = effective_style(dwStyle) & ~static_cast<DWORD>(WS_VISIBLE);
   window->ex_style = dwExStyle;
   window->text = lpWindowName ? lpWindowName : "";
   window->instance = hInstance;
@@ -114,7 +115,10 @@ HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindow
     // A top-level window with a parent is owned by that parent's top-level window.
     if (parent) window->owner = top_level_of(hWndParent)->handle;
     window->menu = hMenu;
-    window->framebuffer = Pixmap(width, height, background_pixel(window_class->background));
+    // The frame is the window manager's to draw: the framebuffer holds what lies inside it.
+    const RECT shown = shown_rect(*window);
+    window->framebuffer =
+        Pixmap(shown.right - shown.left, shown.bottom - shown.top, background_pixel(window_class->background));
   }
 
   const HWND hwnd = to_handle<HWND>(windows().add(std::move(window)));
@@ -175,6 +179,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     unlink_from_parent(*w);
     kill_timers_of(*it);
     purge_messages_for(*it);
+    forget_pointer_window(*it);
     auto& erase = records.erase_pending;
     erase.erase(std::remove(erase.begin(), erase.end(), *it), erase.end());
     auto& changed = records.changed;

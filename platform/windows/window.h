@@ -9,6 +9,7 @@
 #include "platform/core/handle_table.h"
 #include "platform/core/pixmap.h"
 #include "platform/win32.h"
+#include "platform/windows/window_frame.h"
 
 namespace zorva::platform {
 
@@ -33,14 +34,16 @@ struct Window {
   int id = 0;                // child window identifier (control id)
   HINSTANCE instance = nullptr;
   HBRUSH background = nullptr;
-  RECT rect{0, 0, 0, 0};     // top-level: screen position and outer size; child: in parent's client
+  RECT rect{0, 0, 0, 0};     // top-level: screen position and outer size, frame included;
+                             // child: in the parent's client area
   HMENU menu = nullptr;      // menu bar (top-level windows)
   bool visible = false;
   bool enabled = true;
   bool invalid = false;      // needs WM_PAINT
   bool destroying = false;
   LONG_PTR user_data = 0;    // for built-in window procedures (dialogs, controls)
-  Pixmap framebuffer;        // top-level windows: the whole outer area, menu strip included
+  Pixmap framebuffer;        // top-level windows: what the OS window shows, the menu strip
+                             // and the client area (the outer size less the frame)
   std::uint32_t os_window = 0;  // the driver's id for top-level windows, 0 if none
 };
 
@@ -53,6 +56,14 @@ Window* top_level_of(HWND hwnd);
 
 // Height of the menu strip at the top of a top-level window's framebuffer (0 without a menu).
 int menu_bar_height(const Window& window);
+
+// The frame round a top-level window's framebuffer (none round a child window's).
+FrameInsets frame_of(const Window& window);
+// The screen rectangle a top-level window's framebuffer covers: its outer rectangle less
+// its frame. Drivers place their OS windows there.
+RECT shown_rect(const Window& window);
+// The screen position of a window's client area's top-left corner.
+POINT client_origin_on_screen(HWND hwnd);
 
 // Where a window's client area lies in its top-level framebuffer, and the box it may draw in
 // (framebuffer coordinates, right and bottom exclusive, clipped to every ancestor).

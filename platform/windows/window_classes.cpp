@@ -22,11 +22,12 @@ const WindowClass* find_window_class(const std::string& name) {
   return nullptr;
 }
 
-void WindowClassTable::add_builtin(const char* name, WNDPROC proc) {
+void WindowClassTable::add_builtin(const char* name, WNDPROC proc, UINT style) {
   if (!name || !proc) return;
   WindowClass window_class;
   window_class.name = name;
   window_class.proc = proc;
+  window_class.style = style;
   builtin.emplace(class_key(name), window_class);
 }
 

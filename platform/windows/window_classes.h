@@ -15,7 +15,7 @@ struct WindowClassTable {
   ATOM next_atom = 0xC000;                      // Windows numbers registered classes from here
 
   // Registers a built-in class; a name already there stays as it is.
-  void add_builtin(const char* name, WNDPROC proc);
+  void add_builtin(const char* name, WNDPROC proc, UINT style = 0);
 };
 
 }  // namespace zorva::platform

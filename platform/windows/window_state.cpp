@@ -117,7 +117,8 @@ BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
   return TRUE;
 }
 
-// Screen coordinates; a child's are its top-level window's position plus its place there.
+// Screen coordinates: a top-level window's outer rectangle, frame included; a child's place
+// in its parent's client area, moved to where that client area lies on the screen.
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
   const Window* window = find_window(hWnd);
   if (!window || !lpRect) return FALSE;
@@ -125,11 +126,9 @@ BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect) {
     *lpRect = window->rect;
     return TRUE;
   }
-  ClientView view;
-  const Window* top = top_level_of(hWnd);
-  if (!top || !client_view(window->parent, view)) return FALSE;
-  const LONG left = top->rect.left + view.client_x + window->rect.left;
-  const LONG top_edge = top->rect.top + view.client_y + window->rect.top;
+  const POINT origin = client_origin_on_screen(window->parent);
+  const LONG left = origin.x + window->rect.left;
+  const LONG top_edge = origin.y + window->rect.top;
   *lpRect = RECT{left, top_edge, left + (window->rect.right - window->rect.left),
                  top_edge + (window->rect.bottom - window->rect.top)};
   return TRUE;

@@ -23,15 +23,43 @@ Window* top_level_of(HWND hwnd) {
   return window;
 }
 
+FrameInsets frame_of(const Window& window) {
+  if (window.parent) return FrameInsets{};
+  return frame_insets(window.style, window.ex_style);
+}
+
+RECT shown_rect(const Window& window) {
+  const FrameInsets frame = frame_of(window);
+  // Window coordinates stay within kMaxCoordinate and sides within kMaxWindowSide, so
+  // none of this can overflow; a frame larger than the window leaves nothing shown.
+  const LONG left = window.rect.left + frame.left;
+  const LONG top = window.rect.top + frame.top;
+  return RECT{left, top, std::max<LONG>(left, window.rect.right - frame.right),
+              std::max<LONG>(top, window.rect.bottom - frame.bottom)};
+}
+
 int menu_bar_height(const Window& window) {
   if (window.parent || !window.menu) return 0;
-  return std::clamp(menus::bar_height(window.menu), 0, window.rect.bottom - window.rect.top);
+  const RECT shown = shown_rect(window);
+  return std::clamp<int>(menus::bar_height(window.menu), 0, shown.bottom - shown.top);
 }
 
 RECT client_rect_of(const Window& window) {
+  if (!window.parent) {
+    const RECT shown = shown_rect(window);
+    return RECT{0, 0, shown.right - shown.left, shown.bottom - shown.top - menu_bar_height(window)};
+  }
   const LONG width = std::max<LONG>(window.rect.right - window.rect.left, 0);
-  const LONG height = std::max<LONG>(window.rect.bottom - window.rect.top - menu_bar_height(window), 0);
+  const LONG height = std::max<LONG>(window.rect.bottom - window.rect.top, 0);
   return RECT{0, 0, width, height};
+}
+
+POINT client_origin_on_screen(HWND hwnd) {
+  const Window* top = top_level_of(hwnd);
+  ClientView view;
+  if (!top || !client_view(hwnd, view)) return POINT{0, 0};
+  const RECT shown = shown_rect(*top);
+  return POINT{shown.left + view.client_x, shown.top + view.client_y};
 }
 
 bool client_view(HWND hwnd, ClientView& out) {

@@ -165,6 +165,36 @@ TEST_F(SdlWindow, CloseButtonAndClicksArriveAsMessages) {
   EXPECT_TRUE(closed);
 }
 
+TEST_F(SdlWindow, TheWindowShowsTheClientAreaInsideTheFrameAndPointerMovesArrive) {
+  // 160 by 120 outer, less the sizing frame (4) round it and the caption (19); no window
+  // manager runs here, so the window stands where it was put.
+  int width = 0, height = 0, x = 0, y = 0;
+  SDL_GetWindowSize(sdl_window(), &width, &height);
+  SDL_GetWindowPosition(sdl_window(), &x, &y);
+  EXPECT_EQ(std::vector<int>({width, height, x, y}), std::vector<int>({152, 93, 40 + 4, 40 + 4 + 19}));
+  SDL_Event motion{};
+  motion.type = SDL_MOUSEMOTION;
+  motion.motion.windowID = SDL_GetWindowID(sdl_window());
+  motion.motion.x = 20;
+  motion.motion.y = 30;
+  SDL_PushEvent(&motion);
+  drain();
+  int moves = 0;
+  for (const MSG& m : received()) moves += m.message == WM_MOUSEMOVE && m.lParam == MAKELPARAM(20, 30);
+  EXPECT_EQ(moves, 1);
+}
+
+TEST_F(SdlWindow, TheClipboardIsTheDesktopsAndKeepsLatin1Letters) {
+  zorva::platform::Driver& driver = zorva::platform::driver();
+  driver.set_clipboard_text("Gr\xFC\xDF" "e\nzwei");
+  char* utf8 = SDL_GetClipboardText();
+  EXPECT_STREQ(utf8, "Gr\xC3\xBC\xC3\x9F" "e\nzwei");
+  SDL_free(utf8);
+  EXPECT_EQ(driver.clipboard_text(), "Gr\xFC\xDF" "e\nzwei");
+  SDL_SetClipboardText("\xE2\x82\xAC 5");  // the euro sign has no 8-bit form here
+  EXPECT_EQ(driver.clipboard_text(), "? 5");
+}
+
 TEST_F(SdlWindow, AnInterruptAsksTheMainWindowToClose) {
   SDL_Event quit{};
   quit.type = SDL_QUIT;  // what SDL makes of SIGINT and SIGTERM

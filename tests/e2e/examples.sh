@@ -69,7 +69,7 @@ for example in "$@"; do
   window=$(e2e_find_window "ZORVA Graphics")
   e2e_focus "$window"
   "use_$name" "$window"
-  [ "$(e2e_count_other "$E2E_SHOTS/$name.png" "601x520+0+20" "#FFFFFF")" -gt 1000 ] ||
+  [ "$(e2e_count_other "$E2E_SHOTS/$name.png" "${E2E_WIDTH}x${E2E_CLIENT_HEIGHT}+0+$E2E_STRIP" "#FFFFFF")" -gt 1000 ] ||
     e2e_fail "the example \"$name\" drew next to nothing"
   cp "$E2E_SHOTS/program.log" "$E2E_SHOTS/$name.log"
   e2e_keys "$window" ctrl+q

@@ -103,7 +103,7 @@ e2e_wait_until "the ship to move after Ctrl+A" ship_moved_again
 # in the way can take a pair before it gets there).
 fire_until_high() {
   e2e_keys "$game" space
-  [ "$(e2e_count_color "$(e2e_shot "$game" running)" "601x$E2E_ORIGIN_Y+0+0" "#00FF00")" -gt 0 ]
+  [ "$(e2e_count_color "$(e2e_shot "$game" running)" "${E2E_WIDTH}x$E2E_ORIGIN_Y+0+0" "#00FF00")" -gt 0 ]
 }
 e2e_wait_until "bullets to rise into the upper half" fire_until_high
 

@@ -10,10 +10,15 @@
 
 set -euo pipefail
 
-# The drawing window is 601 by 540 pixels with a 20-pixel menu strip on top; the logical
-# origin is the centre of the 601 by 520 client area below it, in window pixels:
-E2E_ORIGIN_X=300
-E2E_ORIGIN_Y=280
+# The drawing window is 601 by 540 pixels with its frame, caption and menu bar, as on
+# Windows; its SDL window shows the 19-pixel menu strip and the 595 by 496 client area below
+# it (the window manager frames that). The logical origin is the client area's centre, in
+# SDL window pixels:
+E2E_WIDTH=595
+E2E_STRIP=19
+E2E_CLIENT_HEIGHT=496
+E2E_ORIGIN_X=297
+E2E_ORIGIN_Y=$(( E2E_STRIP + 248 ))
 E2E_TIMEOUT=${E2E_TIMEOUT:-10}  # seconds any single wait may take before the test fails
 
 E2E_NAME=
@@ -81,7 +86,7 @@ e2e_begin() {
   E2E_SHOTS=$2/$1
   E2E_STARTED_AT=$(e2e_now_ms)
   local missing=() tool
-  for tool in Xvfb xdotool import convert compare identify openbox wmctrl xwininfo xprop; do
+  for tool in Xvfb xdotool import convert compare identify openbox wmctrl xwininfo xprop xclip; do
     command -v "$tool" >/dev/null || missing+=("$tool")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -330,12 +335,12 @@ e2e_ink_box() {
 # that band. e2e_ship_x IMAGE prints the ship's logical x, or "none".
 e2e_ship_x() {
   local band_top=$(( E2E_ORIGIN_Y + 220 - 35 ))
-  convert "$1" -alpha off -crop "601x40+0+$band_top" +repage -depth 8 txt:- |
+  convert "$1" -alpha off -crop "${E2E_WIDTH}x40+0+$band_top" +repage -depth 8 txt:- |
     awk -F'[,: ]+' -v origin="$E2E_ORIGIN_X" '
       NR > 1 && index($0, "#CCCCCC") { count[$1 + 0]++ }
       END {
         best = 0; run = 0
-        for (x = 0; x <= 601; x++) {
+        for (x = 0; x <= 600; x++) {
           if (count[x] >= 15) { run++; if (run > best) { best = run; best_end = x } }
           else run = 0
         }
@@ -358,7 +363,7 @@ e2e_start_halted_shooter() {
 
 # e2e_bullet_pixels IMAGE: pure green pixels (the bullets' core line) above the ship's base.
 e2e_bullet_pixels() {
-  e2e_count_color "$1" "601x$(( E2E_ORIGIN_Y + 220 ))+0+0" "#00FF00"
+  e2e_count_color "$1" "${E2E_WIDTH}x$(( E2E_ORIGIN_Y + 220 ))+0+0" "#00FF00"
 }
 
 # The text window: black lines on white, the newest at the bottom. e2e_text_lines IMAGE

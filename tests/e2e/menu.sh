@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# The drawing window's "Run" menu with the shooter: a click on "Run" opens the popup, its
-# Logging item carries a check mark exactly while logging is on (the game starts with it
-# off; Ctrl+L toggles it), "Halt animation" halts the game and "Quit" ends it with status 0.
+# The drawing window's "Run" menu with the shooter: a click on "Run" opens the popup, the
+# item under the pointer is highlighted, its Logging item carries a check mark exactly while
+# logging is on (the game starts with it off; Ctrl+L toggles it), "Halt animation" halts the
+# game, and pressing on "Run", dragging to "Quit" and releasing there ends it with status 0.
 # Usage: menu.sh SHOTS_ROOT SHOOTER
 source "$(dirname "$0")/lib.sh"
 e2e_begin e2e_menu "$1" --wm
 shooter=$2
 
-# Where the popup's parts lie in the window (the bar is the 20-pixel strip at the top).
+# Where the popup's parts lie in the window (the bar is the 19-pixel strip at the top).
 run_title=(20 10)
-halt_item=(70 56)
-quit_item=(50 215)
+halt_item=(70 55)
+quit_item=(50 214)
 popup_probe="1x1+200+150"          # inside the popup, below the Quit item's label
-logging_mark="14x26+3+95"          # the check column of the Logging item
+logging_mark="14x26+3+94"          # the check column of the Logging item
+halt_row="300x12+10+50"            # the middle rows of the Halt animation item
 menu_face="#D4D0C8"
+highlight="#0A246A"
 
 e2e_start_program "$shooter"
 game=$(e2e_find_window "ZORVA Graphics")
@@ -38,6 +41,12 @@ labels=$(e2e_count_color "$E2E_SHOTS/menu-open.png" "380x300+20+22" "#000000")
 [ "$labels" -gt 500 ] || e2e_fail "the open popup shows no item labels ($labels dark pixels)"
 [ "$(logging_mark_pixels menu-open)" = 0 ] || e2e_fail "Logging is checked although the game turned logging off"
 
+# The pointer over "Halt animation" highlights it.
+halt_highlighted() { [ "$(e2e_count_color "$(e2e_shot "$game" "$1")" "$halt_row" "$highlight")" -gt 1000 ]; }
+halt_highlighted menu-open-again && e2e_fail "Halt animation is highlighted before the pointer is on it"
+e2e_x xdotool mousemove --window "$game" "${halt_item[@]}"
+e2e_wait_until "the pointer to highlight Halt animation" halt_highlighted hover-halt
+
 # Choosing "Halt animation" closes the popup and halts the game.
 e2e_click "$game" "${halt_item[@]}"
 e2e_wait_until "the popup to close after Halt animation" popup_closed after-halt
@@ -57,6 +66,13 @@ e2e_keys "$game" ctrl+l
 open_menu menu-logging-off
 [ "$(logging_mark_pixels menu-logging-off)" = 0 ] || e2e_fail "the Logging mark stayed after the second Ctrl+L"
 
-# "Quit" ends the program with status 0.
-e2e_click "$game" "${quit_item[@]}"
-e2e_expect_exit "choosing Quit"
+# Escape closes it; then a press on "Run", a drag to "Quit" and the release there end the
+# program with status 0.
+e2e_keys "$game" Escape
+e2e_wait_until "Escape to close the popup" popup_closed after-escape-2
+e2e_x xdotool mousemove --window "$game" "${run_title[@]}" mousedown 1
+e2e_wait_until "the press on Run to open the popup" popup_open pressed-on-run
+e2e_x xdotool mousemove --window "$game" "${halt_item[@]}"
+e2e_wait_until "the drag to highlight Halt animation" halt_highlighted dragging
+e2e_x xdotool mousemove --window "$game" "${quit_item[@]}" mouseup 1
+e2e_expect_exit "releasing the button on Quit"

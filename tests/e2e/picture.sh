@@ -18,7 +18,7 @@ e2e_wait_until "the scene to settle after the click" e2e_is_still "$window" clic
 e2e_keys "$window" ctrl+s
 e2e_wait_until "Ctrl+S to write ZORVA-001.png" test -s "$saved"
 cp "$saved" "$E2E_SHOTS/ZORVA-001.png"
-convert "$E2E_SHOTS/clicked-b.png" -crop "601x520+0+$(( E2E_ORIGIN_Y - 260 ))" +repage \
+convert "$E2E_SHOTS/clicked-b.png" -crop "${E2E_WIDTH}x${E2E_CLIENT_HEIGHT}+0+$E2E_STRIP" +repage \
   "$E2E_SHOTS/client-area.png"
 "$zorva_diff" "$E2E_SHOTS/client-area.png" "$saved" --out "$E2E_SHOTS/difference.png" ||
   e2e_fail "the saved picture is not what the window shows (see difference.png)"

@@ -41,7 +41,7 @@ bullets_before=$(e2e_bullet_pixels "$E2E_SHOTS/recorded-b.png")
 
 # Ctrl+O plays one event ("a"): one pass, so the pair in flight rises by one step of 20.
 bullet_top() {
-  convert "$1" -alpha off -crop "601x$(( E2E_ORIGIN_Y + 220 ))+0+0" +repage \
+  convert "$1" -alpha off -crop "${E2E_WIDTH}x$(( E2E_ORIGIN_Y + 220 ))+0+0" +repage \
     -fill black +opaque "#00FF00" -fill white -opaque "#00FF00" \
     -bordercolor black -border 1 -format '%@' info: | awk -F'[x+]' '{ print $4 - 1 }'
 }

@@ -163,8 +163,8 @@ TEST_F(ExampleRun, CoordinatesMarksTheOriginTheAxesAndAClickedPoint) {
     EXPECT_EQ(pixel(0, -150), kTable[GRAY_50]);
     EXPECT_EQ(pixel(150, 100), kTable[FOREST_GREEN]);
     // The labelled corners are the corners of the visible area on this platform.
-    EXPECT_EQ(g_state.origin_x, 300);
-    EXPECT_EQ(g_state.origin_y, 260);
+    EXPECT_EQ(g_state.origin_x, 297);
+    EXPECT_EQ(g_state.origin_y, 248);
     click(-200, -120);
   });
   then([] { EXPECT_EQ(pixel(-200, -120), kTable[PURPLE]); });

@@ -24,7 +24,7 @@ prefix=$work_dir/prefix
 for wanted in include/zorva/zorva.h include/zorva/platform/win32.h \
               include/zorva/platform/win32_entry.h \
               lib/cmake/zorva/zorva-config.cmake lib/cmake/zorva/zorva-config-version.cmake \
-              lib/pkgconfig/zorva.pc bin/zorva-diff; do
+              lib/pkgconfig/zorva.pc bin/zorva-diff bin/zorva-run; do
   [ -f "$prefix/$wanted" ] || fail "missing after install: $wanted"
 done
 
@@ -49,11 +49,18 @@ run_consumer() {
   output=$(ZORVA_BACKEND=headless timeout 30 "$program") || fail "$program failed: $output"
   [ "$output" = "consumer: 3 ticks, then quit" ] || fail "$program said: $output"
   echo "$output"
+  # The installed zorva-run runs the program built on the installed package.
+  rm -f "$work_dir/consumer.png"
+  output=$("$prefix/bin/zorva-run" --png "$work_dir/consumer.png" "$program") ||
+    fail "zorva-run $program failed: $output"
+  [ -s "$work_dir/consumer.png" ] || fail "zorva-run $program wrote no picture"
 }
 
 # The tools run from the moved prefix.
-help=$("$prefix/bin/zorva-diff" --help) || fail "bin/zorva-diff --help failed"
-[[ $help == "Usage: zorva-diff "* ]] || fail "bin/zorva-diff --help said: ${help:0:80}"
+for tool in zorva-diff zorva-run; do
+  help=$("$prefix/bin/$tool" --help) || fail "bin/$tool --help failed"
+  [[ $help == "Usage: $tool "* ]] || fail "bin/$tool --help said: ${help:0:80}"
+done
 
 echo "== find_package(zorva CONFIG) =="
 cmake -S "$consumer_dir" -B "$work_dir/cmake-build" -DCMAKE_PREFIX_PATH="$prefix" \

@@ -141,6 +141,22 @@ TEST_F(Prompt, TheFieldsTextComesBackUnchangedLineBreaksAndBlanksIncluded) {
   EXPECT_STREQ(buffer, "  first line\r\nsecond  ");
 }
 
+TEST_F(Prompt, APastedAnswerIsCutTo255CharactersAndNeverOverflowsTheBuffer) {
+  headless::set_clipboard_text(std::string(1000, 'v'));
+  when_idle([] {
+    headless::key_down(VK_CONTROL);
+    headless::key_down('V');
+    headless::key_up('V');
+    headless::key_up(VK_CONTROL);
+  });
+  when_idle(press_return);
+  char buffer[300];
+  std::memset(buffer, '#', sizeof buffer);
+  EXPECT_EQ(ZORVA_gets("Paste here", buffer), 1);
+  EXPECT_EQ(std::string(buffer), std::string(255, 'v'));
+  EXPECT_EQ(std::string(buffer + 256, 44), std::string(44, '#'));  // past the 256 bytes: untouched
+}
+
 TEST_F(Prompt, TheCloseBoxLeavesTheDialogOpen) {
   HWND dialog = nullptr;
   when_idle([&dialog] {

@@ -282,22 +282,30 @@ TEST_F(DialogModal, TheDialogSitsOverTheOwnersClientAreaAndIsDrawn) {
     RECT owner_rect, dialog_rect;
     GetWindowRect(owner, &owner_rect);
     GetWindowRect(dialog_log().dialog, &dialog_rect);
+    // The template places and sizes the client area; the frame and caption lie round it.
     const int strip = zorva::platform::menus::bar_height(GetMenu(owner));
-    EXPECT_EQ(dialog_rect.left, owner_rect.left + 50 * base.x / 4);
-    EXPECT_EQ(dialog_rect.top, owner_rect.top + strip + 50 * base.y / 8);
-    EXPECT_EQ(dialog_rect.right - dialog_rect.left, 185 * base.x / 4);
+    const int owner_client_x = owner_rect.left + GetSystemMetrics(SM_CXSIZEFRAME);
+    const int owner_client_y = owner_rect.top + GetSystemMetrics(SM_CYSIZEFRAME) + GetSystemMetrics(SM_CYCAPTION) + strip;
+    const int client_x = dialog_rect.left + GetSystemMetrics(SM_CXFIXEDFRAME);
+    const int client_y = dialog_rect.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION);
+    EXPECT_EQ(client_x, owner_client_x + 50 * base.x / 4);
+    EXPECT_EQ(client_y, owner_client_y + 50 * base.y / 8);
+    RECT client;
+    GetClientRect(dialog_log().dialog, &client);
+    EXPECT_EQ(client.right, 185 * base.x / 4);
+    EXPECT_EQ(dialog_rect.right - dialog_rect.left, client.right + 2 * GetSystemMetrics(SM_CXFIXEDFRAME));
 
     const auto shown = headless::presented(dialog_log().dialog);
     EXPECT_EQ(shown.row(2)[2], 0xD4D0C8u);  // the dialog's face
     RECT field;
     GetWindowRect(item(102), &field);
-    const int fx = field.left - dialog_rect.left;
-    const int fy = field.top - dialog_rect.top;
+    const int fx = field.left - client_x;
+    const int fy = field.top - client_y;
     EXPECT_EQ(shown.row(fy + (field.bottom - field.top) / 2)[fx + (field.right - field.left) / 2], 0xFFFFFFu);
     EXPECT_EQ(shown.row(fy + 5)[fx + 4], 0x000000u);  // the caret of the empty, focused field
     RECT button;
     GetWindowRect(item(101), &button);
-    EXPECT_EQ(shown.row(button.top - dialog_rect.top)[button.left - dialog_rect.left + 3], 0x000000u);
+    EXPECT_EQ(shown.row(button.top - client_y)[button.left - client_x + 3], 0x000000u);
     press(VK_RETURN);
     return true;
   }});

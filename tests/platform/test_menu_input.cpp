@@ -4,6 +4,7 @@
 #include "platform/menus/menu.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/menus/menu_layout.h"
+#include "platform/menus/menu_tracking.h"
 #include "platform/messages/keyboard.h"
 #include "platform/windows/window.h"
 #include "test_windows_support.h"
@@ -136,8 +137,8 @@ TEST_F(MenuInput, GreyedItemsAndSeparatorsCannotBeChosen) {
   EXPECT_TRUE(popup_open());
   click_at(item_point(0, 2));  // a separator
   EXPECT_TRUE(popup_open());
-  press(VK_RETURN);            // the greyed line is highlighted now
-  press('U');                  // its mnemonic
+  press(VK_RETURN);            // nothing is highlighted: the pointer passes greyed items by
+  press('U');                  // the greyed line's mnemonic highlights it
   EXPECT_TRUE(popup_open());
   press(VK_ESCAPE);
   EXPECT_FALSE(popup_open());
@@ -251,6 +252,78 @@ TEST_F(MenuInput, DestroyingTheWindowOrTheMenuWhileOpenIsSafe) {
   DestroyWindow(window);
   press(VK_F10);
   EXPECT_TRUE(commands().empty());
+}
+
+// The pointer in an open menu: a table of pointer moves, presses, releases and keys, and
+// what they leave: the commands posted, whether a popup is open, and which title and item.
+TEST_F(MenuInput, ThePointerHighlightsAndChoosesAsItMovesPressesAndReleases) {
+  enum Kind { kMove, kPress, kRelease, kClick, kKey };
+  struct Step {
+    Kind kind;
+    int title;  // a bar title (item -1), a popup item, or -1: the client area, away from the menu
+    int item;
+  };
+  const struct {
+    const char* what;
+    std::vector<Step> steps;
+    std::vector<WPARAM> commands;
+    bool open;
+    int title, item;
+  } cases[] = {
+      {"hovering highlights an item", {{kClick, 0, -1}, {kMove, 0, 1}}, {}, true, 0, 1},
+      {"a separator is not highlighted", {{kClick, 0, -1}, {kMove, 0, 1}, {kMove, 0, 2}}, {}, true, 0, -1},
+      {"nor a greyed item", {{kClick, 0, -1}, {kMove, 0, 6}}, {}, true, 0, -1},
+      {"off the popup nothing is", {{kClick, 0, -1}, {kMove, 0, 0}, {kMove, -1, -1}}, {}, true, 0, -1},
+      {"a press highlights, the release chooses", {{kClick, 0, -1}, {kPress, 0, 3}}, {}, true, 0, 3},
+      {"... and the release chooses", {{kClick, 0, -1}, {kPress, 0, 3}, {kRelease, 0, 3}}, {4}, false, -1, -1},
+      {"press on the bar, drag, release on an item", {{kPress, 0, -1}, {kMove, 0, 1}, {kRelease, 0, 1}}, {2}, false, -1, -1},
+      {"released on the title the popup stays", {{kPress, 0, -1}, {kRelease, 0, -1}}, {}, true, 0, -1},
+      {"released on a greyed item it stays", {{kPress, 0, -1}, {kMove, 0, 6}, {kRelease, 0, 6}}, {}, true, 0, -1},
+      {"dragged off and released it closes", {{kPress, 0, -1}, {kMove, -1, -1}, {kRelease, -1, -1}}, {}, false, -1, -1},
+      {"along the bar the next popup opens", {{kClick, 0, -1}, {kMove, 1, -1}, {kMove, 1, 0}}, {}, true, 1, 0},
+      {"... and its item is chosen", {{kClick, 0, -1}, {kMove, 1, -1}, {kClick, 1, 0}}, {20}, false, -1, -1},
+      {"the arrow keys go on from the pointer", {{kClick, 0, -1}, {kMove, 0, 1}, {kKey, VK_DOWN, 0}}, {}, true, 0, 3},
+      {"... and Enter chooses", {{kClick, 0, -1}, {kMove, 0, 1}, {kKey, VK_DOWN, 0}, {kKey, VK_RETURN, 0}}, {4}, false, -1, -1},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    for (const Step& step : c.steps) {
+      if (step.kind == kKey) {
+        press(step.title);
+        continue;
+      }
+      const POINT p = step.title < 0 ? POINT{500, 400} : step.item < 0 ? title_point(step.title) : item_point(step.title, step.item);
+      if (step.kind == kMove) headless::move_mouse_frame(window, p.x, p.y);
+      if (step.kind == kPress || step.kind == kClick) headless::button_frame(window, p.x, p.y, true);
+      if (step.kind == kRelease || step.kind == kClick) headless::button_frame(window, p.x, p.y, false);
+    }
+    const auto& t = menus::tracking();
+    EXPECT_EQ(commands(), c.commands) << c.what;
+    EXPECT_EQ(popup_open(), c.open) << c.what;
+    if (c.open) {
+      EXPECT_EQ(t.title, c.title) << c.what;
+      EXPECT_EQ(t.item, c.item) << c.what;
+    }
+    // The menu took all of it: the window heard of no button and no move.
+    EXPECT_EQ(recorder().count(WM_LBUTTONDOWN) + recorder().count(WM_LBUTTONUP) + recorder().count(WM_MOUSEMOVE), 0)
+        << c.what;
+  }
+}
+
+TEST_F(MenuInput, TheHighlightIsDrawnUnderThePointerAndMovesWithIt) {
+  click_at(title_point(0));
+  const POINT animate = item_point(0, 0), halt = item_point(0, 1);
+  headless::move_mouse_frame(window, animate.x, animate.y);
+  EXPECT_EQ(headless::presented(window).row(animate.y)[5] & 0xFFFFFF, 0x0A246Au);
+  headless::move_mouse_frame(window, halt.x, halt.y);
+  const auto shown = headless::presented(window);
+  EXPECT_NE(shown.row(animate.y)[5] & 0xFFFFFF, 0x0A246Au);
+  EXPECT_EQ(shown.row(halt.y)[5] & 0xFFFFFF, 0x0A246Au);
+  // With the menu closed, moves reach the window again.
+  press(VK_ESCAPE);
+  headless::move_mouse_frame(window, 300, 300);
+  drain();
+  EXPECT_EQ(recorder().count(WM_MOUSEMOVE), 1);
 }
 
 }  // namespace

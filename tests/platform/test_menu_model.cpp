@@ -110,11 +110,12 @@ TEST_F(MenuModel, SetMenuShrinksTheClientAreaAndSendsWmSizeAtOnceEvenDuringCreat
   ASSERT_NE(size, messages.end());
   const int bar_height = zorva::platform::menus::bar_height(bar);
   EXPECT_GT(bar_height, 10);
-  EXPECT_EQ(LOWORD(size->lparam), 601);
-  EXPECT_EQ(HIWORD(size->lparam), 540 - bar_height);
+  // 601 by 540 less the sizing frame (4) and the caption (19): 593 by 513 without the bar.
+  EXPECT_EQ(LOWORD(size->lparam), 593);
+  EXPECT_EQ(HIWORD(size->lparam), 513 - bar_height);
   RECT client;
   GetClientRect(window, &client);
-  EXPECT_EQ(client.bottom, 540 - bar_height);
+  EXPECT_EQ(client.bottom, 513 - bar_height);
   EXPECT_EQ(GetMenu(window), bar);
 
   // Taking the bar away gives the rows back.
@@ -122,7 +123,7 @@ TEST_F(MenuModel, SetMenuShrinksTheClientAreaAndSendsWmSizeAtOnceEvenDuringCreat
   EXPECT_TRUE(SetMenu(window, nullptr));
   EXPECT_EQ(recorder().count(WM_SIZE), 1);
   GetClientRect(window, &client);
-  EXPECT_EQ(client.bottom, 540);
+  EXPECT_EQ(client.bottom, 513);
 }
 
 TEST_F(MenuModel, ChildWindowsTakeNoMenu) {

@@ -25,7 +25,8 @@ TEST_F(Windows, CreationSendsCreateThenSizeAndShowingSendsSizeAgain) {
   ASSERT_GE(kinds.size(), 2u);
   EXPECT_EQ(kinds[0], UINT{WM_CREATE});
   EXPECT_EQ(kinds[1], UINT{WM_SIZE});
-  EXPECT_EQ(recorder().messages[1].lparam, MAKELPARAM(601, 540));
+  // The client area: the outer size less the sizing frame (4) round it and the caption (19).
+  EXPECT_EQ(recorder().messages[1].lparam, MAKELPARAM(593, 513));
   EXPECT_EQ(IsWindowVisible(hwnd), FALSE);
 
   recorder().clear();
@@ -74,18 +75,19 @@ TEST_F(Windows, ClientAreaAndFramebufferOfATopLevelWindow) {
   HWND hwnd = make_window(601, 540);
   RECT client{};
   ASSERT_EQ(GetClientRect(hwnd, &client), TRUE);
-  EXPECT_EQ(client.right, 601);
-  EXPECT_EQ(client.bottom, 540);
+  EXPECT_EQ(client.right, 593);
+  EXPECT_EQ(client.bottom, 513);
   RECT outer{};
   ASSERT_EQ(GetWindowRect(hwnd, &outer), TRUE);
   EXPECT_EQ(outer.left, 10);
   EXPECT_EQ(outer.top, 20);
   EXPECT_EQ(outer.right, 611);
+  // The framebuffer holds what lies inside the frame, which the window manager draws.
   const platform::Pixmap& frame = headless::framebuffer(hwnd);
-  EXPECT_EQ(frame.width, 601);
-  EXPECT_EQ(frame.height, 540);
+  EXPECT_EQ(frame.width, 593);
+  EXPECT_EQ(frame.height, 513);
   EXPECT_EQ(headless::client_pixel(hwnd, 300, 270), 0xFFFFFFu);  // white class background
-  EXPECT_EQ(headless::client_pixel(hwnd, 601, 0), 0xFFFFFFFFu);
+  EXPECT_EQ(headless::client_pixel(hwnd, 593, 0), 0xFFFFFFFFu);
 }
 
 TEST_F(Windows, CloseButtonDestroysTheWindow) {
@@ -183,7 +185,7 @@ TEST_F(Windows, DisabledTopLevelWindowGetsNoInput) {
 }
 
 TEST_F(Windows, ChildPixelsLieInTheTopLevelFramebufferClippedToTheParent) {
-  HWND hwnd = make_window(100, 100);
+  HWND hwnd = make_window(108, 123);  // a client area of 100 by 100
   HWND child = make_child(hwnd, 80, 80, 50, 50);
   HDC dc = GetDC(child);
   ASSERT_NE(dc, nullptr);
@@ -197,7 +199,7 @@ TEST_F(Windows, ChildPixelsLieInTheTopLevelFramebufferClippedToTheParent) {
 }
 
 TEST_F(Windows, BeginPaintValidatesAndErasesWithTheClassBrush) {
-  HWND hwnd = make_window(40, 40);
+  HWND hwnd = make_window(48, 63);  // a client area of 40 by 40
   drain();
   HDC dc = GetDC(hwnd);
   SetPixel(dc, 3, 3, RGB(0, 0, 255));
@@ -317,8 +319,8 @@ TEST_F(Windows, ClosingAnOwnedWindowGivesTheKeyboardBackToItsOwner) {
 TEST_F(Windows, StockResourcesAndScreenMetrics) {
   EXPECT_NE(LoadIconA(nullptr, IDI_APPLICATION), nullptr);
   EXPECT_NE(LoadCursorA(nullptr, IDC_ARROW), nullptr);
-  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
-  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1024);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);  // the headless screen
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
   EXPECT_EQ(GetSystemMetrics(12345), 0);
 }
 

@@ -45,9 +45,14 @@ void write_geometry(std::FILE* out) {
   using namespace zorva;
   RECT client{};
   GetClientRect(g_state.draw_window, &client);
-  std::fprintf(out, "client %ld %ld %ld %ld origin %d %d\n", static_cast<long>(client.left),
+  std::fprintf(out, "# drawing window: client %ld %ld %ld %ld, origin %d %d\n", static_cast<long>(client.left),
                static_cast<long>(client.top), static_cast<long>(client.right),
                static_cast<long>(client.bottom), g_state.origin_x, g_state.origin_y);
+  RECT text{};
+  GetClientRect(g_state.text_window, &text);
+  std::fprintf(out, "# text window: client %ld %ld %ld %ld, screen %d x %d\n", static_cast<long>(text.left),
+               static_cast<long>(text.top), static_cast<long>(text.right), static_cast<long>(text.bottom),
+               GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 }
 
 void write_log_ring(std::FILE* out) {

@@ -16,7 +16,8 @@ std::FILE* open_output(const char* path);
 // the system makes the window's frame and menu bar (which decide the natural origin).
 void fix_origin();
 
-// The drawing window's client rectangle and the package's logical origin, as one line.
+// Comment lines ("# ...") with the client rectangles of the drawing window, with the
+// package's logical origin, and of the text window, with the screen's size.
 void write_geometry(std::FILE* out);
 
 // The package's log ring, oldest line first, each line prefixed with "log: ".

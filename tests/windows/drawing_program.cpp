@@ -197,7 +197,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous_instance, LPSTR comman
   ZORVA_start(instance, previous_instance, command_line, show_mode);
   ZORVA_set_logging(0);
   std::FILE* list = windiff::open_output("drawing.txt");
-  std::fprintf(list, "# ");
   windiff::write_geometry(list);
   windiff::fix_origin();
   int failures = 0;

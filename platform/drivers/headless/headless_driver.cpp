@@ -6,6 +6,8 @@
 
 #include "platform/driver/os_events.h"
 #include "platform/fonts/ttf_glyph_source.h"
+#include "platform/runner/program_runner.h"
+#include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform {
@@ -23,6 +25,11 @@ bool HeadlessDriver::open_window(Window& window) {
 }
 
 void HeadlessDriver::close_window(Window& window) { window.os_window = 0; }
+
+void HeadlessDriver::present(Window& window, const Pixmap& pixels) {
+  ++presents_;
+  if (present_observer_) present_observer_(window, pixels);
+}
 
 bool HeadlessDriver::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
   if (feeder_) {
@@ -53,8 +60,26 @@ void HeadlessDriver::stalled(Stall why) {
   std::exit(kStalledExitStatus);
 }
 
-extern const DriverEntry kHeadlessDriverEntry{
-    "headless", [](std::string&) -> std::unique_ptr<Driver> { return std::make_unique<HeadlessDriver>(); }};
+namespace {
+
+// For a program, the runner hears of waits and presents and, under zorva-run, of stalls;
+// the test controls set the driver up themselves.
+std::unique_ptr<Driver> create_headless_driver(std::string& why) {
+  auto headless = std::make_unique<HeadlessDriver>();
+  if (platform_state().driver.headless_requested) return headless;
+  runner::ProgramRunner* program = runner::start_program_runner(why);
+  if (!program) return nullptr;
+  headless->set_idle_feeder([program] { return program->waiting(); });
+  headless->set_present_observer([program](const Window& window, const Pixmap& pixels) {
+    program->presented(window, pixels);
+  });
+  if (program->under_zorva_run()) headless->set_stall_policy([program](Stall why) { program->stalled(why); });
+  return headless;
+}
+
+}  // namespace
+
+extern const DriverEntry kHeadlessDriverEntry{"headless", create_headless_driver};
 
 HeadlessDriver* headless_driver() { return dynamic_cast<HeadlessDriver*>(&driver()); }
 

@@ -1,6 +1,7 @@
 // The headless driver: no OS windows (framebuffers stay in memory and can be read), and a
 // virtual clock that moves only when the program waits. It serves tests and running any
-// program without a display.
+// program without a display; for a program (not for the test controls) it reports waits,
+// stalls and presents to the program runner (platform/runner/).
 #pragma once
 
 #include <cstdint>
@@ -19,16 +20,20 @@ class HeadlessDriver final : public Driver {
   bool open_window(Window& window) override;
   void close_window(Window& window) override;
   void set_title(Window&) override {}
-  void present(Window&, const Pixmap&) override { ++presents_; }
+  void present(Window& window, const Pixmap& pixels) override;
   void poll_input() override {}
   // Asks the idle feeder first; else jumps the clock to the deadline; false without one.
   bool wait_for_input(std::optional<std::uint64_t> deadline_ms) override;
   // Without a stall policy: the first stall asks the program to quit, as the close box
   // would; a second one ends the process with one line saying why.
   void stalled(Stall why) override;
-  int screen_width() override { return 1280; }
-  int screen_height() override { return 1024; }
+  // The screen of a desktop without a display of its own (the size Wine's null display
+  // reports), so that a program's windows get the sizes they get there.
+  int screen_width() override { return 1024; }
+  int screen_height() override { return 768; }
   std::uint64_t now_ms() override { return now_; }
+  bool real_time() const override { return false; }
+  // The clipboard is the driver's own, in memory (Driver's).
   text::GlyphSource& glyphs() override { return *glyphs_; }
 
   // Moves the virtual clock forward.
@@ -38,6 +43,10 @@ class HeadlessDriver final : public Driver {
   void set_idle_feeder(std::function<bool()> feeder) { feeder_ = std::move(feeder); }
   // Replaces what a stall does (none: the default above).
   void set_stall_policy(std::function<void(Stall)> policy) { stall_policy_ = std::move(policy); }
+  // Hears of every present: the window and the pixels it shows.
+  void set_present_observer(std::function<void(const Window&, const Pixmap&)> observer) {
+    present_observer_ = std::move(observer);
+  }
   std::uint64_t presents() const { return presents_; }
 
  private:
@@ -47,6 +56,7 @@ class HeadlessDriver final : public Driver {
   bool quit_requested_ = false;
   std::function<bool()> feeder_;
   std::function<void(Stall)> stall_policy_;
+  std::function<void(const Window&, const Pixmap&)> present_observer_;
   std::unique_ptr<text::GlyphSource> glyphs_;
 };
 

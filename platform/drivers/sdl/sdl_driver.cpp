@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/latin1.h"
 #include "platform/core/pixmap.h"
 #include "platform/driver/os_events.h"
 #include "platform/drivers/sdl/display_loss.h"
@@ -120,8 +121,10 @@ bool SdlDriver::open_window(Window& window) {
   if (!ready_) return false;
   const int width = std::max<int>(window.framebuffer.width, 1);
   const int height = std::max<int>(window.framebuffer.height, 1);
-  SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), window.rect.left, window.rect.top, width, height,
-                                     SDL_WINDOW_SHOWN);
+  // The window manager frames what we show: our pixels go where the window's frame leaves
+  // its inside on the screen.
+  const RECT shown = shown_rect(window);
+  SDL_Window* sdl = SDL_CreateWindow(window.text.c_str(), shown.left, shown.top, width, height, SDL_WINDOW_SHOWN);
   if (!sdl) return false;
   window.os_window = SDL_GetWindowID(sdl);
   windows_[window.os_window] = window.handle;
@@ -221,6 +224,9 @@ void SdlDriver::handle(const SDL_Event& event) {
         if (HWND hwnd = hwnd_of(event.button.windowID))
           os_events::button(hwnd, event.button.x, event.button.y, event.type == SDL_MOUSEBUTTONDOWN);
       break;
+    case SDL_MOUSEMOTION:
+      if (HWND hwnd = hwnd_of(event.motion.windowID)) os_events::mouse_moved(hwnd, event.motion.x, event.motion.y);
+      break;
     case SDL_WINDOWEVENT:
       handle_window_event(event.window);
       break;
@@ -267,6 +273,18 @@ int SdlDriver::screen_height() {
 }
 
 std::uint64_t SdlDriver::now_ms() { return SDL_GetTicks64(); }
+
+std::string SdlDriver::clipboard_text() {
+  if (!ready_) return Driver::clipboard_text();
+  char* utf8 = SDL_GetClipboardText();  // an empty string when there is none
+  std::string text = latin1_from_utf8_text(utf8 ? utf8 : "");
+  SDL_free(utf8);
+  return text;
+}
+
+void SdlDriver::set_clipboard_text(const std::string& text) {
+  if (!ready_ || SDL_SetClipboardText(utf8_from_latin1(text).c_str()) != 0) Driver::set_clipboard_text(text);
+}
 
 extern const DriverEntry kSdlDriverEntry{"sdl", [](std::string& why) -> std::unique_ptr<Driver> {
   auto sdl = std::make_unique<SdlDriver>(why);

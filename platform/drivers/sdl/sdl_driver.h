@@ -31,6 +31,9 @@ class SdlDriver final : public Driver {
   int screen_height() override;
   std::uint64_t now_ms() override;
   text::GlyphSource& glyphs() override { return *glyphs_; }
+  // The desktop's clipboard (on X11 the CLIPBOARD selection).
+  std::string clipboard_text() override;
+  void set_clipboard_text(const std::string& text) override;
 
   bool ready() const { return ready_; }
 

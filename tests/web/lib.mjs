@@ -14,10 +14,11 @@ export const nativeBuild = path.resolve(root, process.env.ZORVA_LINUX_BUILD || '
 const chromium = process.env.ZORVA_CHROMIUM || '/usr/lib/chromium/chromium';
 const WAIT_MS = Number(process.env.E2E_TIMEOUT || 10) * 1000;  // the most any one wait may take
 
-// The drawing window: a 20-pixel menu strip, then the client area whose centre is (0, 0).
-export const ORIGIN_X = 300;
-export const ORIGIN_Y = 280;
-export const MENU_HEIGHT = 20;
+// The drawing window's canvas: a 19-pixel menu strip, then the 595x496 client area whose
+// centre is (0, 0).
+export const ORIGIN_X = 297;
+export const ORIGIN_Y = 19 + 248;
+export const MENU_HEIGHT = 19;
 
 export async function startBrowser() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zorva-chromium-'));

@@ -41,7 +41,7 @@ test('the scene is drawn and animates', async () => {
   await ticks(page, 3);
   const first = shipX(await pixels(page));
   assert.notEqual(first, null, 'the ship is drawn');
-  const stars = countColor(await pixels(page), 0xFFFFFF, {x: 0, y: MENU_HEIGHT, width: 601, height: 400});
+  const stars = countColor(await pixels(page), 0xFFFFFF, {x: 0, y: MENU_HEIGHT, width: 595, height: 400});
   assert.ok(stars > 100, `stars are drawn (${stars} white pixels)`);
   await ticks(page, 3);
   await run.shot('running');
@@ -93,7 +93,7 @@ test('"," and "." turn the ship; Ctrl+F and the Run menu step it', async () => {
 
 test('space fires a pair of bullets', async () => {
   const {page} = run;
-  const green = async () => countColor(await pixels(page), 0x00FF00, {x: 0, y: 0, width: 601, height: ORIGIN_Y + 220});
+  const green = async () => countColor(await pixels(page), 0x00FF00, {x: 0, y: 0, width: 595, height: ORIGIN_Y + 220});
   const before = await green();
   await step(page, ' ', null);
   await step(page);

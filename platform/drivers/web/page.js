@@ -60,11 +60,14 @@
   status.keyOf = keyOf;  // for tests of the table
 
   // ---- input queue: five numbers an event (kind, canvas, three values) ----
-  const KEY_DOWN = 1, KEY_UP = 2, BUTTON = 3, FOCUS_GAINED = 4, FOCUS_LOST = 5;
+  const KEY_DOWN = 1, KEY_UP = 2, BUTTON = 3, FOCUS_GAINED = 4, FOCUS_LOST = 5, MOUSE_MOVED = 6;
   const queue = [];
   let wake = null;
   function push(kind, canvas, a, b, c) {
     if (status.state !== 'running') return;
+    const last = queue[queue.length - 1];
+    // Only the latest place of a pointer that keeps moving matters.
+    if (kind === MOUSE_MOVED && last && last[0] === MOUSE_MOVED && last[1] === canvas) queue.pop();
     queue.push([kind, canvas, a, b, c]);
     status.queued = queue.length;
     if (wake) { const w = wake; wake = null; w(); }
@@ -102,6 +105,11 @@
       if (activeCanvas !== id) { activeCanvas = id; push(FOCUS_GAINED, id, 0, 0, 0); }
       push(BUTTON, id, fx, fy, 1);
     });
+    canvas.addEventListener('mousemove', (event) => {
+      if (pressedCanvas) return;  // the document's listener follows a held button
+      const [fx, fy] = framePoint(canvas, event);
+      push(MOUSE_MOVED, id, fx, fy, 0);
+    });
     canvas.addEventListener('contextmenu', (event) => event.preventDefault());
     element('zorva-desktop').appendChild(canvas);
     canvases.set(id, {canvas, context: canvas.getContext('2d'), owned, z: topZ - 1});
@@ -129,6 +137,13 @@
       push(BUTTON, pressedCanvas, fx, fy, 0);
     }
     pressedCanvas = 0;
+  });
+  // While the button is held the window that took the press follows the pointer, wherever it is.
+  document.addEventListener('mousemove', (event) => {
+    const entry = pressedCanvas && canvases.get(pressedCanvas);
+    if (!entry) return;
+    const [fx, fy] = framePoint(entry.canvas, event);
+    push(MOUSE_MOVED, pressedCanvas, fx, fy, 0);
   });
   document.addEventListener('keydown', (event) => {
     if (status.state !== 'running' || BROWSER_KEYS.has(event.code)) return;

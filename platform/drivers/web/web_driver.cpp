@@ -42,6 +42,7 @@ enum PageInput : std::int32_t {
   kButton = 3,       // frame x, frame y, 1 down / 0 up
   kFocusGained = 4,  // the canvas was clicked, or the page got the keyboard back
   kFocusLost = 5,    // the page lost the keyboard
+  kMouseMoved = 6,   // frame x, frame y
 };
 constexpr int kEventInts = 5;  // kind, canvas id, three numbers
 constexpr int kEventsPerTake = 64;
@@ -57,7 +58,10 @@ WebDriver::~WebDriver() = default;
 bool WebDriver::open_window(Window& window) {
   window.os_window = next_os_window_++;
   if (next_os_window_ == 0) next_os_window_ = 1;
-  zorva_page_open_canvas(window.os_window, window.rect.left, window.rect.top, std::max(window.framebuffer.width, 1),
+  // The page has no frames to draw: the canvas goes where a window manager would put the
+  // window's inside.
+  const RECT shown = shown_rect(window);
+  zorva_page_open_canvas(window.os_window, shown.left, shown.top, std::max(window.framebuffer.width, 1),
                          std::max(window.framebuffer.height, 1), window.text.c_str(), window.owner ? 1 : 0);
   return true;
 }
@@ -109,6 +113,9 @@ void WebDriver::handle(const std::int32_t* event) {
       break;
     case kButton:
       if (hwnd) os_events::button(hwnd, event[2], event[3], event[4] != 0);
+      break;
+    case kMouseMoved:
+      if (hwnd) os_events::mouse_moved(hwnd, event[2], event[3]);
       break;
     case kFocusGained:
       if (hwnd) os_events::focus_gained(hwnd);

@@ -36,6 +36,8 @@ class WebDriver final : public Driver {
   int screen_height() override { return kWebScreenHeight; }
   std::uint64_t now_ms() override;
   text::GlyphSource& glyphs() override { return *glyphs_; }
+  // The clipboard stays Driver's own, the program's alone: a page may read the browser's
+  // only asynchronously and with the user's leave, which a program's paste cannot wait for.
 
  private:
   void handle(const std::int32_t* event);

@@ -10,7 +10,7 @@ DEPS := bash scripts/install-deps.sh
 CONFIGURE := [ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release \
   -DZORVA_TESTS=OFF -DZORVA_BENCH=OFF
 
-.PHONY: all deps build tools run test bench fuzz windows clean
+.PHONY: all deps build tools run test bench fuzz windows web clean
 
 all: build
 
@@ -37,10 +37,10 @@ run:
 	cmake --build $(BUILD) -j $(JOBS) --target zorva_shooter
 	./$(BUILD)/shooter
 
-# Every test runs, the short fuzzing run and the Windows comparison included; the Release
-# build also builds the benchmarks.
+# Every test runs, the short fuzzing run, the Windows comparison and the browser tests
+# included; the Release build also builds the benchmarks.
 test:
-	@$(DEPS) run test bench fuzz windows
+	@$(DEPS) run test bench fuzz windows web
 	bash scripts/run-tests.sh
 
 # The benchmarks, with the test suite whose key-latency check is one of the figures.
@@ -58,5 +58,10 @@ windows:
 	@$(DEPS) run windows
 	bash scripts/build-windows.sh
 
+# The game and every example as one web page each, in build-web/.
+web:
+	@$(DEPS) web
+	bash scripts/build-web.sh
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-web

@@ -4,6 +4,7 @@
 #   - SDL's headers only in platform/drivers/sdl/, and in platform/fonts/ (the glyph source
 #     over SDL2_ttf, shared by the desktop drivers); fontconfig's only in platform/fonts/;
 #     X11's only in platform/drivers/sdl/.
+#   - emscripten's headers only in platform/drivers/web/ (the browser driver and its page).
 #   - No generic platform file includes a driver's header (platform/drivers/...).
 #   - Only test code (tests/, bench/, fuzz/) includes the test controls (platform/testing/).
 #   - Nothing in platform/raster/ includes platform/gdi/.
@@ -39,6 +40,8 @@ rule "SDL only in the SDL driver and the fonts" '[<"](SDL2/|SDL[_.a-z0-9]*\.h)' 
   'platform/drivers/sdl/|platform/fonts/' platform
 rule "fontconfig only in the fonts" '[<"]fontconfig/' 'platform/fonts/' platform
 rule "X11 only in the SDL driver" '[<"]X11/' 'platform/drivers/sdl/' platform
+rule "emscripten only in the web driver" '[<"]emscripten(/|\.h)' 'platform/drivers/web/' \
+  platform package game examples png tools
 rule "no generic platform file includes a driver" '"platform/drivers/' \
   'platform/drivers/|platform/testing/' platform
 rule "only tests include the test controls" '"platform/testing/' 'platform/testing/' \

@@ -6,6 +6,9 @@
 #   bench    the benchmarks (make bench with run and test; make test with every group)
 #   fuzz     the libFuzzer targets (clang and its runtime)
 #   windows  the cross-build for Windows and Wine to run it
+#   web      the web pages (make web) and their browser tests: emscripten, Chromium, and
+#            puppeteer-core from npm into tests/web/node_modules (git-ignored), which drives
+#            Debian's Chromium with no browser download of its own
 #
 #   scripts/install-deps.sh [GROUP...]     (no group: every group)
 #
@@ -44,8 +47,11 @@ fuzz     libclang-rt-14-dev  -                                   -
 windows  mingw-w64           mingw64-gcc-c++                     mingw-w64-gcc
 windows  wine                wine                                wine
 windows  wine64              -                                   -
+web      emscripten          emscripten                          emscripten
+web      chromium            chromium                            chromium
+web      npm                 nodejs-npm                          npm
 '
-all_groups=(run test bench fuzz windows)
+all_groups=(run test bench fuzz windows web)
 
 fail() { echo "install-deps: $*" >&2; exit 2; }
 
@@ -96,27 +102,42 @@ if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
     "With those installed, build and start the game with plain CMake:" \
     "  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZORVA_TESTS=OFF -DZORVA_BENCH=OFF" \
     "  cmake --build build --target zorva_shooter && ./build/shooter"
+  if [[ " ${groups[*]} " == *" web "* ]]; then
+    echo "The browser tests also need puppeteer-core: (cd tests/web && npm ci); make web builds the pages."
+  fi
   exit 0
 fi
 
 read -r -a packages <<<"$(names_for 1 "${groups[@]}")"
 missing=()
 for p in "${packages[@]}"; do
+  # Debian's npm only where there is no npm at all: a node that is not Debian's brings its own.
+  if [ "$p" = npm ] && command -v npm >/dev/null; then continue; fi
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+  else
+    SUDO=
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-echo "Installing: ${missing[*]}"
-if [ "$(id -u)" -ne 0 ]; then
-  SUDO=sudo
-else
-  SUDO=
+# The web group's npm part: the lock file pins puppeteer-core; npm ci runs again only when
+# the lock file changed since the last install.
+if [[ " ${groups[*]} " == *" web "* ]]; then
+  web_tests=$(cd "$(dirname "$0")/.." && pwd)/tests/web
+  stamp=$web_tests/node_modules/.zorva-lock
+  if ! cmp -s "$web_tests/package-lock.json" "$stamp" 2>/dev/null; then
+    echo "Installing puppeteer-core into tests/web/node_modules"
+    (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error)
+    cp "$web_tests/package-lock.json" "$stamp"
+  fi
 fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

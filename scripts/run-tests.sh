@@ -48,9 +48,9 @@ run_suite build -DCMAKE_BUILD_TYPE=Release "${everything[@]}" -DZORVA_BENCH=ON
 echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer =="
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DZORVA_SANITIZE=ON "${everything[@]}" -DZORVA_BENCH=OFF
 
-# Steps that live in their own scripts: a short fuzzing run, and the Windows build checked
-# against this platform under Wine.
-for step in scripts/fuzz-smoke.sh scripts/windows-differential.sh; do
+# Steps that live in their own scripts: a short fuzzing run, the Windows build checked
+# against this platform under Wine, and the web pages in Chromium.
+for step in scripts/fuzz-smoke.sh scripts/windows-differential.sh scripts/web-tests.sh; do
   if [ -f "$step" ]; then
     echo "== $(basename "$step" .sh) =="
     bash "$step"

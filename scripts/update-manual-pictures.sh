@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Renews the manual's pictures from the programs themselves: builds, runs the end-to-end
 # suite (which drives the game and the examples in real windows and keeps its screenshots
-# under <build>/e2e-shots/) and copies a chosen screenshot for each picture to docs/images/;
-# the teaching chapter's report pictures come from grading the sample exercise.
+# under <build>/e2e-shots/) and the browser tests' shooter test, and copies a chosen
+# screenshot for each picture to docs/images/; the teaching chapter's report pictures come
+# from grading the sample exercise.
 # Usage: scripts/update-manual-pictures.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,6 +25,13 @@ rm -f "$build/Testing/Temporary/LastTestsFailed.log"
 failed_tests=$(cut -d: -f2 "$build/Testing/Temporary/LastTestsFailed.log" 2>/dev/null || true)
 
 shots=$build/e2e-shots
+# The game in a browser, from the browser tests' shooter test (skipped, with one line, where
+# emscripten, Chromium or puppeteer-core is missing: the picture is then left as it was).
+rm -f "$shots/web_shooter/game.png"
+ZORVA_LINUX_BUILD=$build bash scripts/web-tests.sh tests/web/shooter.test.mjs || {
+  suite_status=$?
+  failed_tests+=$'\n'web_shooter
+}
 # picture in docs/images <- screenshot under <build>/e2e-shots
 pictures=(
   "game.png            e2e_game/running.png"
@@ -37,6 +45,7 @@ pictures=(
   "colours.png         e2e_examples/colour_swatches.png"
   "coordinates.png     e2e_examples/coordinates.png"
   "teaching-saved.png  e2e_picture/ZORVA-001.png"
+  "web-game.png        web_shooter/game.png"
 )
 
 mkdir -p docs/images
@@ -71,7 +80,7 @@ else
 fi
 
 if [ "$suite_status" -ne 0 ]; then
-  echo "The end-to-end suite failed: the pictures of the failing tests were not renewed." >&2
+  echo "An end-to-end test failed: the pictures of the failing tests were not renewed." >&2
   exit "$suite_status"
 fi
 exit "$missing"

@@ -17,6 +17,8 @@ cases=(
   "platform/text/x.cpp|#include <SDL2/SDL_ttf.h>|platform/drivers/sdl/x.cpp|SDL only"
   "platform/windows/x.cpp|#include <fontconfig/fontconfig.h>|platform/fonts/x.cpp|fontconfig only"
   "platform/drivers/headless/x.cpp|#include <X11/Xlib.h>|platform/drivers/sdl/x.cpp|X11 only"
+  "platform/text/x.cpp|#include <emscripten.h>|platform/drivers/web/x.cpp|emscripten only"
+  "png/x.cpp|#include <emscripten/html5.h>|platform/drivers/web/x.cpp|emscripten only"
   "platform/messages/x.cpp|#include \"platform/drivers/headless/headless_driver.h\"|platform/drivers/sdl/x.cpp|includes a driver"
   "package/events/x.cpp|#include \"platform/testing/headless.h\"|tests/x.cpp|test controls"
   "game/x.h|  #  include \"platform/testing/headless.h\"|bench/x.cpp|test controls"

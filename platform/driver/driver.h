@@ -75,8 +75,9 @@ struct DriverEntry {
 };
 
 // The driver in use, chosen on first use: the one ZORVA_BACKEND names ("headless"), or after
-// select_headless_driver() the headless one, otherwise the first driver built in (SDL2). A
-// driver that cannot start ends the program with one line saying why.
+// select_headless_driver() the headless one, otherwise the first driver built in (SDL2; in a
+// web build the web driver). A driver that cannot start ends the program with one line
+// saying why.
 Driver& driver();
 // Chooses the driver now; false, with a one-line reason in `why`, if it cannot start.
 bool driver_ready(std::string& why);

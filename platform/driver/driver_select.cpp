@@ -10,26 +10,46 @@
 
 namespace zorva::platform {
 
-// Defined by each driver in its own folder.
-extern const DriverEntry kHeadlessDriverEntry;
+// Defined by each driver in its own folder; the build says which are built in.
+#ifdef ZORVA_WITH_WEB_DRIVER
+extern const DriverEntry kWebDriverEntry;
+#endif
 #ifdef ZORVA_WITH_SDL_DRIVER
 extern const DriverEntry kSdlDriverEntry;
+#endif
+#ifdef ZORVA_WITH_HEADLESS_DRIVER
+extern const DriverEntry kHeadlessDriverEntry;
 #endif
 
 namespace {
 
 // The drivers built in, the default first.
 const DriverEntry* const kDrivers[] = {
+#ifdef ZORVA_WITH_WEB_DRIVER
+    &kWebDriverEntry,
+#endif
 #ifdef ZORVA_WITH_SDL_DRIVER
     &kSdlDriverEntry,
 #endif
+#ifdef ZORVA_WITH_HEADLESS_DRIVER
     &kHeadlessDriverEntry,
+#endif
 };
+
+// Stands for the headless driver in a build without it: asking for it fails clearly.
+const DriverEntry kHeadlessNotBuilt{"headless", [](std::string& why) -> std::unique_ptr<Driver> {
+  why = "this build has no headless driver";
+  return nullptr;
+}};
 
 DriverChoice& choice() { return platform_state().driver; }
 
 const DriverEntry* wanted_entry() {
-  if (choice().headless_requested) return &kHeadlessDriverEntry;
+  if (choice().headless_requested) {
+    for (const DriverEntry* entry : kDrivers)
+      if (std::strcmp(entry->name, "headless") == 0) return entry;
+    return &kHeadlessNotBuilt;
+  }
   if (const char* name = std::getenv("ZORVA_BACKEND"))
     for (const DriverEntry* entry : kDrivers)
       if (std::strcmp(entry->name, name) == 0) return entry;

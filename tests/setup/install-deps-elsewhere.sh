@@ -25,9 +25,15 @@ for expected in libgtest-dev gmock-devel xorg-server-xvfb libclang-rt-14-dev min
   grep -qF -- "$expected" <<<"$output" || fail "'$expected' missing from: $output"
 done
 
+output=$(elsewhere web) || fail "failed for the web group: $output"
+for expected in "apt-get install emscripten chromium npm" "dnf install emscripten chromium nodejs-npm" \
+                "(cd tests/web && npm ci)"; do
+  grep -qF -- "$expected" <<<"$output" || fail "'$expected' missing from: $output"
+done
+
 output=$(elsewhere games)
 status=$?
 [ "$status" -eq 2 ] || fail "an unknown group gave status $status"
-grep -qF "unknown group 'games'; the groups are: run test bench fuzz windows" <<<"$output" ||
+grep -qF "unknown group 'games'; the groups are: run test bench fuzz windows web" <<<"$output" ||
   fail "an unknown group said: $output"
 echo "install-deps-elsewhere: ok"

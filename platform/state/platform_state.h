@@ -42,7 +42,7 @@ struct PlatformState {
   HandleTable<menus::Menu> menus{HandleKind::Menu};
   menus::MenuTracking menu_tracking;
   dialogs::DialogRecords dialogs;
-  HandleTable<MemoryBlock> memory_blocks{HandleKind::MemoryBlock};
+  HandleStore<MemoryBlock> memory_blocks{static_cast<std::uint32_t>(HandleKind::MemoryBlock)};
 };
 
 // The one instance, a plain global: every GDI call reaches it, and a function-local static

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "console/description_format.h"
 #include "internal/console.h"
 #include "internal/library_state.h"
 #include "platform/win32.h"
@@ -36,11 +37,15 @@ void store_line(const char* text, std::size_t n) {
 }
 
 // Formats into `line` (kLogLineMax + 1 bytes) and stores the result in the ring; returns the
-// formatting count, at most kLogLineMax.
-int format_and_store(char* line, const char* format, std::va_list args) {
+// formatting count, at most kLogLineMax. The package's descriptions take the short formatter.
+int format_and_store(char* line, const char* format, std::va_list args, bool description = false) {
   line[0] = '\0';
   int produced = 0;
-  if (format != nullptr) produced = std::vsnprintf(line, kLogLineMax + 1, format, args);
+  if (format != nullptr) {
+    produced = description && is_description_format(format)
+                   ? format_description(line, kLogLineMax + 1, format, args)
+                   : std::vsnprintf(line, kLogLineMax + 1, format, args);
+  }
   if (produced < 0) {  // an encoding error leaves the buffer undefined: log an empty line
     line[0] = '\0';
     produced = 0;
@@ -56,7 +61,7 @@ int log_drawing_call(const char* format, ...) {
   char line[kLogLineMax + 1];
   std::va_list args;
   va_start(args, format);
-  const int produced = format_and_store(line, format, args);
+  const int produced = format_and_store(line, format, args, true);
   va_end(args);
   if (g_state.text_window != nullptr) {
     std::size_t length = std::strlen(line);

@@ -7,11 +7,10 @@
 
 namespace zorva {
 
-// Whether `format` uses no conversion but %s, %d and %%, so format_description can take it.
-bool is_description_format(const char* format);
-
-// Formats as vsnprintf(out, capacity, format, args) would for such a format: at most
-// capacity - 1 characters and a NUL; returns the length the whole text has. capacity > 0.
+// Formats as vsnprintf(out, capacity, format, args) would: at most capacity - 1 characters and
+// a NUL; returns the length the whole text has. Returns -1 at a conversion other than %s, %d
+// and %% (the arguments are then partly taken: the caller formats from a copy of them).
+// capacity > 0.
 int format_description(char* out, std::size_t capacity, const char* format, std::va_list args);
 
 }  // namespace zorva

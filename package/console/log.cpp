@@ -42,9 +42,11 @@ int format_and_store(char* line, const char* format, std::va_list args, bool des
   line[0] = '\0';
   int produced = 0;
   if (format != nullptr) {
-    produced = description && is_description_format(format)
-                   ? format_description(line, kLogLineMax + 1, format, args)
-                   : std::vsnprintf(line, kLogLineMax + 1, format, args);
+    std::va_list copy;
+    va_copy(copy, args);
+    produced = description ? format_description(line, kLogLineMax + 1, format, copy) : -1;
+    va_end(copy);
+    if (produced < 0) produced = std::vsnprintf(line, kLogLineMax + 1, format, args);
   }
   if (produced < 0) {  // an encoding error leaves the buffer undefined: log an empty line
     line[0] = '\0';

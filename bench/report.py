@@ -6,10 +6,14 @@ its target beside it and PASS or FAIL, from the files run-bench.sh collected in 
   cpu.txt       "running PERCENT" and "halted PERCENT" lines (absent: not measured)
   latency.txt   "PASS" or "FAIL" from the headless key-latency test
   text.txt      "NAME PERCENT" lines: text agreement with the reference renderer (absent: not run)
+  counts.txt    "FIGURE PASSES ALLOCATIONS" lines from bench_instruction_counts
+  counts.out.N  callgrind's dump of each figure's passes (absent: valgrind missing)
   notes.txt     lines explaining what was skipped
 """
+import glob
 import json
 import os
+import re
 import statistics
 import sys
 
@@ -99,7 +103,7 @@ if copy_median is not None:
 if pass_median is not None and oracle_median is not None:
     rows.append(("  beside it: the pass with its copy", f"{pass_median:.0f} us = {oracle_median / pass_median:.1f}x",
                  "", ""))
-ratio_row("Reference frame.txt drawn by our GDI", frame_median, frame_min, 6)
+ratio_row("Reference frame.txt drawn by our GDI", frame_median, frame_min, 12)
 
 text_shares = {}
 for line in read_lines("text.txt") or []:
@@ -120,6 +124,45 @@ if logging_median is None:
 else:
     rows.append(("Game pass, logging on, 1280-px text window shown", f"{logging_median / 1000:.2f} ms",
                  "< 10 ms", verdict(logging_median < 10000)))
+
+
+
+def read_counts():
+    """Passes and allocations by figure, and the instructions of each figure's dump."""
+    passes = {}
+    for line in read_lines("counts.txt") or []:
+        parts = line.split()
+        if len(parts) == 3 and parts[1].isdigit() and parts[2].isdigit():
+            passes[parts[0]] = (int(parts[1]), int(parts[2]))
+    instructions = {}
+    for path in glob.glob(os.path.join(folder, "counts.out.*")):
+        with open(path) as f:
+            text = f.read()
+        name = re.search(r"Client Request: (\S+)", text)
+        total = re.search(r"^totals: (\d+)", text, re.M)
+        if name and total:
+            instructions[name.group(1)] = int(total.group(1))
+    return passes, instructions
+
+
+count_passes, count_instructions = read_counts()
+for name, figure, limit in (("game_pass", "Instructions per game pass, copy to the window included", 650_000),
+                            ("oracle_frame", "Instructions per frame.txt through our GDI", 550_000),
+                            ("game_pass_logging", "Instructions per game pass, logging on", 3_000_000)):
+    target = f"<= {limit // 1000:,}k"
+    if name not in count_passes:
+        rows.append((figure, "not measured", target, "n/a" if name == "oracle_frame" else "FAIL"))
+    elif name not in count_instructions:
+        rows.append((figure, "skipped: valgrind not installed", target, "n/a"))
+    else:
+        per_pass = count_instructions[name] / count_passes[name][0]
+        rows.append((figure, f"{per_pass / 1000:,.0f}k", target, verdict(per_pass <= limit)))
+if "game_pass" in count_passes:
+    passes, allocations = count_passes["game_pass"]
+    rows.append(("Heap allocations per game pass", f"{allocations / passes:.1f}", "<= 10",
+                 verdict(allocations / passes <= 10)))
+else:
+    rows.append(("Heap allocations per game pass", "not measured", "<= 10", "FAIL"))
 
 cpu = {}
 for line in read_lines("cpu.txt") or []:

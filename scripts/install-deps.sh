@@ -42,6 +42,7 @@ test     wmctrl              wmctrl                              wmctrl
 test     xclip               xclip                               xclip
 test     python3             python3                             python
 bench    libbenchmark-dev    google-benchmark-devel              benchmark
+bench    valgrind            valgrind                            valgrind
 fuzz     clang               clang,compiler-rt                   clang,compiler-rt
 fuzz     libclang-rt-14-dev  -                                   -
 windows  mingw-w64           mingw64-gcc-c++                     mingw-w64-gcc

@@ -67,6 +67,22 @@ run_json game_pass "${figures[@]}"
 oracle_run
 run_json script_playback
 
+# Instructions and heap allocations per pass: the steady-state passes of each figure run under
+# callgrind, which counts every instruction (stable where times vary twofold on a shared
+# machine). Without valgrind the program still counts the allocations.
+if [ -x "$dir/bench/bench_instruction_counts" ]; then
+  echo "== instructions per pass (callgrind) =="
+  if command -v valgrind >/dev/null; then
+    valgrind --tool=callgrind --collect-atstart=no --callgrind-out-file="$out/counts.out" \
+      "$dir/bench/bench_instruction_counts" >"$out/counts.txt" 2>"$out/counts.err" ||
+      note "bench_instruction_counts failed under callgrind: $(tail -1 "$out/counts.err")"
+  else
+    "$dir/bench/bench_instruction_counts" >"$out/counts.txt" 2>&1 || note "bench_instruction_counts failed"
+    note "valgrind not installed: instruction counts skipped (scripts/install-deps.sh bench installs it)"
+  fi
+  cat "$out/counts.txt"
+fi
+
 if [ -x "$dir/tests/package_tests" ]; then
   if "$dir/tests/package_tests" --gtest_filter='KeyLatency.*' >"$out/latency.log" 2>&1; then
     echo PASS >"$out/latency.txt"

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "console/description_format.h"
 #include "internal/console.h"
 #include "internal/library_state.h"
 #include "platform/win32.h"
@@ -47,11 +48,17 @@ void send_to_debugger(const char* line, std::size_t length) {
 }
 
 // Formats into `line` (kLogLineMax + 1 bytes) and stores the result in the ring; returns the
-// formatting count, at most kLogLineMax.
-int format_and_store(char* line, const char* format, std::va_list args) {
+// formatting count, at most kLogLineMax. The package's descriptions take the short formatter.
+int format_and_store(char* line, const char* format, std::va_list args, bool description = false) {
   line[0] = '\0';
   int produced = 0;
-  if (format != nullptr) produced = std::vsnprintf(line, kLogLineMax + 1, format, args);
+  if (format != nullptr) {
+    std::va_list copy;
+    va_copy(copy, args);
+    produced = description ? format_description(line, kLogLineMax + 1, format, copy) : -1;
+    va_end(copy);
+    if (produced < 0) produced = std::vsnprintf(line, kLogLineMax + 1, format, args);
+  }
   if (produced < 0) {  // an encoding error leaves the buffer undefined: log an empty line
     line[0] = '\0';
     produced = 0;
@@ -69,7 +76,7 @@ int log_drawing_call(const char* format, ...) {
   char line[kLogLineMax + 1];
   std::va_list args;
   va_start(args, format);
-  const int produced = format_and_store(line, format, args);
+  const int produced = format_and_store(line, format, args, true);
   va_end(args);
   if (g_state.text_window != nullptr) {
     std::size_t length = std::strlen(line);

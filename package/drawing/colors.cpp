@@ -20,8 +20,7 @@ const char* const color_names[COLOR_COUNT] = {
     "peach",      "forest green", "sea green",  "olive",     "50% gray",  "20% gray",
 };
 
-ColorIndex check_color(int color) {
-  if (color >= 0 && color < COLOR_COUNT) return static_cast<ColorIndex>(color);
+ColorIndex report_illegal_color(int color) {
   ZORVA_log("Illegal color %d; using RED.\n", color);
   return RED;
 }

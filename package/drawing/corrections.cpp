@@ -2,7 +2,6 @@
 #include "drawing/corrections.h"
 
 #include <climits>
-#include <utility>
 
 namespace zorva {
 namespace {
@@ -19,11 +18,11 @@ int correct_negative(int value, const char* message) {
 
 }  // namespace
 
-int correct_radius(int radius) {
+int corrected_radius(int radius) {
   return correct_negative(radius, "Radius of %d not possible, using radius %d\n");
 }
 
-int correct_width(int width) {
+int corrected_width(int width) {
   return correct_negative(width, "Width of %d not possible, using width %d\n");
 }
 
@@ -35,11 +34,6 @@ int correct_point_size(int ptsize) {
     ptsize = kMaxPointSize;
   }
   return ptsize;
-}
-
-void order_corners(Point& p1, Point& p2) {
-  if (p1.x > p2.x) std::swap(p1.x, p2.x);
-  if (p1.y < p2.y) std::swap(p1.y, p2.y);
 }
 
 }  // namespace zorva

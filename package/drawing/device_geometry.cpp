@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "internal/library_state.h"
 
@@ -45,14 +46,6 @@ struct ClipEdge {
 
 }  // namespace
 
-DevicePoint to_device(Point logical) {
-  return {std::int64_t{g_state.origin_x} + logical.x, std::int64_t{g_state.origin_y} - logical.y};
-}
-
-int clamp_to_safe(std::int64_t value) {
-  return static_cast<int>(std::clamp(value, -kSafeCoordinate, kSafeCoordinate));
-}
-
 bool clip_segment_to_safe(DevicePoint& a, DevicePoint& b) {
   if (inside_safe(a) && inside_safe(b)) return true;
   // Liang-Barsky: the segment is a + t (b - a), t in [0, 1]. Doubles hold these 33-bit
@@ -83,49 +76,56 @@ bool clip_segment_to_safe(DevicePoint& a, DevicePoint& b) {
   return true;
 }
 
-void clip_polygon_to_safe(const DevicePoint* points, int count, std::vector<POINT>& out) {
-  out.clear();
-  if (count <= 0) return;
+void clip_polygon_to_safe(const DevicePoint* points, int count, ClippedPolygon& out) {
+  out.count = 0;
+  if (count <= 0 || count > ClippedPolygon::kMaxInput) return;
   bool all_inside = true;
   for (int i = 0; i < count; ++i) all_inside = all_inside && inside_safe(points[i]);
   if (all_inside) {
     for (int i = 0; i < count; ++i) {
-      out.push_back(POINT{static_cast<LONG>(points[i].x), static_cast<LONG>(points[i].y)});
+      out.points[static_cast<std::size_t>(i)] = POINT{static_cast<LONG>(points[i].x), static_cast<LONG>(points[i].y)};
     }
+    out.count = count;
     return;
   }
 
   struct Vertex {
     double x, y;
   };
-  std::vector<Vertex> polygon, next;
+  struct Vertices {
+    std::array<Vertex, ClippedPolygon::kMaxPoints> at;
+    std::size_t count = 0;
+    void push(const Vertex& v) { at[count++] = v; }
+  };
+  Vertices polygon, next;
   for (int i = 0; i < count; ++i) {
-    polygon.push_back({static_cast<double>(points[i].x), static_cast<double>(points[i].y)});
+    polygon.push({static_cast<double>(points[i].x), static_cast<double>(points[i].y)});
   }
   const double bound = static_cast<double>(kSafeCoordinate);
   const ClipEdge edges[4] = {
       {true, bound, true}, {true, -bound, false}, {false, bound, true}, {false, -bound, false}};
   for (const ClipEdge& edge : edges) {
-    next.clear();
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-      const Vertex& current = polygon[i];
-      const Vertex& previous = polygon[(i + polygon.size() - 1) % polygon.size()];
+    next.count = 0;
+    for (std::size_t i = 0; i < polygon.count; ++i) {
+      const Vertex& current = polygon.at[i];
+      const Vertex& previous = polygon.at[(i + polygon.count - 1) % polygon.count];
       const bool current_in = edge.inside(current.x, current.y);
       const bool previous_in = edge.inside(previous.x, previous.y);
       if (current_in != previous_in) {
         Vertex crossing{};
         edge.cross(previous.x, previous.y, current.x, current.y, crossing.x, crossing.y);
-        next.push_back(crossing);
+        next.push(crossing);
       }
-      if (current_in) next.push_back(current);
+      if (current_in) next.push(current);
     }
-    polygon.swap(next);
-    if (polygon.empty()) return;
+    std::swap(polygon, next);
+    if (polygon.count == 0) return;
   }
-  for (const Vertex& v : polygon) {
-    out.push_back(POINT{static_cast<LONG>(round_coordinate(v.x)),
-                        static_cast<LONG>(round_coordinate(v.y))});
+  for (std::size_t i = 0; i < polygon.count; ++i) {
+    out.points[i] = POINT{static_cast<LONG>(round_coordinate(polygon.at[i].x)),
+                          static_cast<LONG>(round_coordinate(polygon.at[i].y))};
   }
+  out.count = static_cast<int>(polygon.count);
 }
 
 }  // namespace zorva

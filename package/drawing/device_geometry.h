@@ -9,8 +9,11 @@
 // their directions are kept.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
-#include <vector>
+
+#include "internal/library_state.h"
 
 #include "platform/win32.h"
 #include "zorva.h"
@@ -27,17 +30,36 @@ struct DevicePoint {
 };
 
 // Device position of a logical point under the current origin.
-DevicePoint to_device(Point logical);
+inline DevicePoint to_device(Point logical) {
+  return {std::int64_t{g_state.origin_x} + logical.x, std::int64_t{g_state.origin_y} - logical.y};
+}
 
 // A coordinate clamped to the safe range, as GDI takes it.
-int clamp_to_safe(std::int64_t value);
+inline int clamp_to_safe(std::int64_t value) {
+  return static_cast<int>(std::clamp(value, -kSafeCoordinate, kSafeCoordinate));
+}
 
 // Clips the segment a-b to the safe square. Returns false when nothing of it lies inside.
 // A segment already inside is returned unchanged.
 bool clip_segment_to_safe(DevicePoint& a, DevicePoint& b);
 
-// Clips a closed polygon to the safe square; the result (at most count + 4 points) is the
-// polygon to draw, empty when nothing of it lies inside. Unchanged when already inside.
-void clip_polygon_to_safe(const DevicePoint* points, int count, std::vector<POINT>& out);
+// A polygon of at most kMaxPoints points, held in place (drawing a triangle allocates nothing).
+struct ClippedPolygon {
+  static constexpr int kMaxInput = 8;                 // points a polygon to clip may have
+  static constexpr int kMaxPoints = kMaxInput + 4;    // each edge of the square adds at most one
+  std::array<POINT, kMaxPoints> points{};
+  int count = 0;
+
+  std::size_t size() const { return static_cast<std::size_t>(count); }
+  bool empty() const { return count == 0; }
+  const POINT& operator[](std::size_t i) const { return points[i]; }
+  const POINT* begin() const { return points.data(); }
+  const POINT* end() const { return points.data() + count; }
+};
+
+// Clips a closed polygon of at most ClippedPolygon::kMaxInput points to the safe square; the
+// result (at most count + 4 points) is the polygon to draw, empty when nothing of it lies
+// inside (or it has too many points). Unchanged when already inside.
+void clip_polygon_to_safe(const DevicePoint* points, int count, ClippedPolygon& out);
 
 }  // namespace zorva

@@ -1,8 +1,6 @@
 // ZORVA_render: one draw record onto the off-screen surface through GDI. Every pen, brush
 // and font is created for the record, selected, and deleted after the previous one is
 // selected again, so the surface's own objects are the same after each record.
-#include <vector>
-
 #include "drawing/colors.h"
 #include "drawing/device_geometry.h"
 #include "drawing/renderers.h"
@@ -41,9 +39,9 @@ void render_triangle(HDC dc, const DrawRecord& record, COLORREF color) {
   const DevicePoint corners[3] = {to_device(record.p1), to_device(record.p2), to_device(record.p3)};
   HBRUSH brush = shape_brush(record.width, color);
   HGDIOBJ previous_brush = SelectObject(dc, brush);
-  std::vector<POINT> polygon;
+  ClippedPolygon polygon;
   clip_polygon_to_safe(corners, 3, polygon);
-  if (!polygon.empty()) Polygon(dc, polygon.data(), static_cast<int>(polygon.size()));
+  if (!polygon.empty()) Polygon(dc, polygon.points.data(), polygon.count);
   SelectObject(dc, previous_pen);
   SelectObject(dc, previous_brush);
   DeleteObject(pen);

@@ -5,10 +5,14 @@
 #include <SDL2/SDL_ttf.h>
 
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdint>
 #include <cmath>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "platform/fonts/font_files.h"
 
@@ -19,10 +23,33 @@ constexpr int kDefaultSansEm = 14;  // a 16-pixel cell, as the classic system fo
 constexpr int kDefaultMonoEm = 12;  // about 7x14, near the classic 8x13 fixed cell
 constexpr int kMaxEm = 2048;        // larger requests are drawn at this size
 
-// A face open at one size.
+// A face open at one size, with the advances and kernings measured so far: text is measured
+// piece by piece on every call, and asking SDL_ttf each time costs more than drawing.
 struct TtfFace final : text::FontFace {
+  static constexpr std::int32_t kUnknown = INT32_MIN;
+
   TTF_Font* ttf = nullptr;
   int render_ascent = 0;  // where SDL_ttf puts the baseline in what it renders
+  mutable std::array<std::int32_t, 256> advances;  // by Latin-1 character; kUnknown until asked
+  mutable std::vector<std::int32_t> kernings;      // by pair (first * 256 + second), made on first use
+
+  TtfFace() { advances.fill(kUnknown); }
+
+  std::int32_t advance_of(Uint32 c) const {
+    std::int32_t& known = advances[c];
+    if (known == kUnknown) {
+      int minx, maxx, miny, maxy, glyph_advance = 0;
+      known = TTF_GlyphMetrics32(ttf, c, &minx, &maxx, &miny, &maxy, &glyph_advance) == 0 ? glyph_advance : 0;
+    }
+    return known;
+  }
+
+  std::int32_t kerning_of(Uint32 first, Uint32 second) const {
+    if (kernings.empty()) kernings.assign(256 * 256, kUnknown);
+    std::int32_t& known = kernings[first * 256 + second];
+    if (known == kUnknown) known = TTF_GetFontKerningSizeGlyphs32(ttf, first, second);
+    return known;
+  }
 };
 
 struct TtfCloser {
@@ -139,7 +166,18 @@ std::string utf8_from_bytes(std::string_view bytes) {
 
 class TtfGlyphSource final : public text::GlyphSource {
  public:
+  // The last request is remembered: a program draws call after call in the same font.
   const text::FontFace* resolve(const FontRequest& request) override {
+    if (last_face_ && same_request(request, last_request_)) return last_face_;
+    const text::FontFace* face = open_for(request);
+    if (face) {
+      last_request_ = request;
+      last_face_ = face;
+    }
+    return face;
+  }
+
+  const text::FontFace* open_for(const FontRequest& request) {
     if (!ttf_ready_) {
       // TTF_Init needs FreeType only, no display.
       if (TTF_WasInit() == 0 && TTF_Init() != 0) return nullptr;
@@ -162,29 +200,46 @@ class TtfGlyphSource final : public text::GlyphSource {
   }
 
   std::int64_t advance(const text::FontFace& face, std::string_view run) override {
-    TTF_Font* ttf = static_cast<const TtfFace&>(face).ttf;
+    const TtfFace& ttf_face = static_cast<const TtfFace&>(face);
     std::int64_t total = 0;
     Uint32 previous = 0;
     for (const char byte : run) {
       auto c = static_cast<Uint32>(static_cast<unsigned char>(byte));
       if (c == 0) c = ' ';
-      int minx, maxx, miny, maxy, glyph_advance = 0;
-      if (TTF_GlyphMetrics32(ttf, c, &minx, &maxx, &miny, &maxy, &glyph_advance) == 0) total += glyph_advance;
-      if (previous != 0) total += TTF_GetFontKerningSizeGlyphs32(ttf, previous, c);
+      total += ttf_face.advance_of(c);
+      if (previous != 0) total += ttf_face.kerning_of(previous, c);
       previous = c;
     }
     return total;
   }
 
+  // Runs drawn again (a score, a title, the lines of a still text window) come from the
+  // runs rendered lately, without shaping them again or allocating.
   const text::GlyphMask* render(const text::FontFace& face, std::string_view run) override {
-    const TtfFace& ttf_face = static_cast<const TtfFace&>(face);
+    for (RenderedRun& kept : rendered_)
+      if (kept.face == &face && kept.run == run) return &kept.mask;
+    RenderedRun& slot = rendered_[next_rendered_];
+    slot.face = nullptr;
+    if (!render_into(static_cast<const TtfFace&>(face), run, slot.mask)) return nullptr;
+    if (slot.mask.coverage.size() > kKeptMaskBytes) {  // a huge mask is not kept beside others
+      std::swap(slot.mask, large_mask_);
+      slot.mask = text::GlyphMask{};
+      return &large_mask_;
+    }
+    slot.face = &face;
+    slot.run.assign(run);
+    next_rendered_ = (next_rendered_ + 1) % rendered_.size();
+    return &slot.mask;
+  }
+
+ private:
+  static bool render_into(const TtfFace& ttf_face, std::string_view run, text::GlyphMask& mask) {
     const std::string utf8 = utf8_from_bytes(run);
     // Shaded rendering keeps the face's hinting and the glyphs' places; each palette index of
     // its 8-bit surface is the pixel's coverage, 0 to 255, from the background to the ink.
     SDL_Surface* glyphs =
         TTF_RenderUTF8_Shaded(ttf_face.ttf, utf8.c_str(), SDL_Color{255, 255, 255, 255}, SDL_Color{0, 0, 0, 255});
-    if (!glyphs) return nullptr;
-    text::GlyphMask& mask = mask_;
+    if (!glyphs) return false;
     const bool locked = SDL_LockSurface(glyphs) == 0;
     if (locked) {
       // Sizes held in locals: the byte stores below could otherwise alias the surface's fields.
@@ -205,13 +260,28 @@ class TtfGlyphSource final : public text::GlyphSource {
       SDL_UnlockSurface(glyphs);
     }
     SDL_FreeSurface(glyphs);
-    return locked ? &mask : nullptr;
+    return locked;
   }
 
- private:
+  static bool same_request(const FontRequest& a, const FontRequest& b) {
+    return a.height == b.height && a.weight == b.weight && a.italic == b.italic && a.monospace == b.monospace &&
+           a.face == b.face;
+  }
+
   FontFiles files_;
   FaceCache faces_;
-  text::GlyphMask mask_;  // the last run rendered; its buffer is reused
+  FontRequest last_request_;
+  const text::FontFace* last_face_ = nullptr;  // the face of last_request_
+  // The runs rendered lately, the oldest replaced first (its buffers reused).
+  struct RenderedRun {
+    const text::FontFace* face = nullptr;  // nullptr: the slot holds nothing
+    std::string run;
+    text::GlyphMask mask;
+  };
+  static constexpr std::size_t kKeptMaskBytes = 256 * 1024;
+  std::array<RenderedRun, 32> rendered_;
+  std::size_t next_rendered_ = 0;
+  text::GlyphMask large_mask_;  // the last run too large to keep; valid until the next render
   bool ttf_ready_ = false;
 };
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/gdi/block_move.h"
-#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_lookup.h"
 
 using namespace zorva::platform;
 
@@ -11,9 +11,11 @@ extern "C" {
 
 BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, int y1, DWORD rop) {
   if (rop != SRCCOPY) return FALSE;
+  const DeviceContext* to = find_dc(hdc);
+  const DeviceContext* from = find_dc(hdcSrc);
   Canvas dst;
   Canvas src;
-  if (!resolve_canvas(hdc, dst) || !resolve_canvas(hdcSrc, src)) return FALSE;
+  if (!to || !from || !resolve_canvas(*to, dst) || !resolve_canvas(*from, src)) return FALSE;
   if (cx <= 0 || cy <= 0) return TRUE;
 
   // Pixmap positions of the two blocks' top-left corners (64-bit: any int coordinates).
@@ -30,7 +32,7 @@ BOOL WINAPI BitBlt(HDC hdc, int x, int y, int cx, int cy, HDC hdcSrc, int x1, in
 
   move_block(*dst.pixmap, dx0 + first_col, dy0 + first_row, *src.pixmap, sx0 + first_col, sy0 + first_row,
              end_col - first_col, end_row - first_row);
-  canvas_changed(hdc);
+  canvas_changed(*to);
   return TRUE;
 }
 

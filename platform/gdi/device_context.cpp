@@ -3,10 +3,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <type_traits>
 
-#include "platform/gdi/gdi_object.h"
-#include "platform/state/platform_state.h"
+#include "platform/gdi/gdi_lookup.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform {
@@ -15,52 +13,79 @@ namespace {
 // Largest bitmap we agree to allocate: 2^28 pixels (1 GiB), beyond any sensible surface.
 constexpr std::int64_t kMaxBitmapPixels = std::int64_t{1} << 28;
 
-// The DC selects the object: it stays alive while any DC has it selected.
-void count_selection(HGDIOBJ handle) {
-  if (GdiObject* o = find_gdi_object(handle)) ++o->selected_count;
+// A DC holds what it has selected: the object stays alive while any DC has it selected.
+void select_into(SelectedObject& field, const SelectedObject& object) {
+  field = object;
+  if (object.object) ++object.object->selected_count;
+}
+
+// The DC lets go of an object; an object whose deletion waited for that goes now.
+void release(const SelectedObject& selected) {
+  GdiObject* object = selected.object;
+  if (!object) return;
+  if (--object->selected_count == 0 && object->delete_pending) [[unlikely]]
+    free_gdi_object(selected.handle, *object);
+}
+
+// Frees an object that was waiting for its last DC to let go, and returns its handle.
+[[gnu::noinline]] HGDIOBJ free_released(HGDIOBJ handle, GdiObject& object) {
+  free_gdi_object(handle, object);
+  return handle;
+}
+
+// Puts `handle` in the DC's field for its kind and lets go of the one it replaces, which is
+// returned.
+HGDIOBJ swap_selection(SelectedObject& field, HGDIOBJ handle, GdiObject& object) {
+  const HGDIOBJ previous = field.handle;
+  GdiObject* released = field.object;
+  if (previous == handle) return handle;
+  ++object.selected_count;
+  field.handle = handle;
+  field.object = &object;
+  if (released && --released->selected_count == 0 && released->delete_pending) [[unlikely]]
+    return free_released(previous, *released);
+  return previous;
+}
+
+// Bitmaps go only into memory DCs, and into one DC at a time (the stock one excepted).
+HGDIOBJ select_bitmap(DeviceContext& dc, HGDIOBJ handle, GdiObject& object) {
+  if (dc.window) return nullptr;
+  if (handle != dc.bitmap.handle && object.selected_count > 0 && !object.stock) return nullptr;
+  return swap_selection(dc.bitmap, handle, object);
 }
 
 }  // namespace
 
-HandleTable<DeviceContext>& device_contexts() { return platform_state().device_contexts; }
-
-DeviceContext* find_dc(HDC dc) { return device_contexts().find(from_handle(dc)); }
-
 HDC create_dc(HWND window, bool paint) {
-  auto dc = std::make_unique<DeviceContext>();
+  std::uint32_t handle = 0;
+  DeviceContext* dc = platform_state().device_contexts.add(handle);
+  if (!dc) return nullptr;
+  *dc = DeviceContext{};
   dc->window = window;
   dc->paint = paint;
-  dc->pen = default_pen();
-  dc->brush = default_brush();
-  dc->font = default_font();
-  if (!window) dc->bitmap = default_bitmap();
-  count_selection(dc->pen);
-  count_selection(dc->brush);
-  count_selection(dc->font);
-  if (dc->bitmap) count_selection(dc->bitmap);
-  return to_handle<HDC>(device_contexts().add(std::move(dc)));
+  select_into(dc->pen, default_pen());
+  select_into(dc->brush, default_brush());
+  select_into(dc->font, default_font());
+  if (!window) select_into(dc->bitmap, default_bitmap());
+  return to_handle<HDC>(handle);
 }
 
 bool destroy_dc(HDC handle) {
-  std::unique_ptr<DeviceContext> dc = device_contexts().remove(from_handle(handle));
+  DeviceContext* dc = find_dc(handle);
   if (!dc) return false;
-  release_gdi_selection(dc->pen);
-  release_gdi_selection(dc->brush);
-  release_gdi_selection(dc->font);
-  if (dc->bitmap) release_gdi_selection(dc->bitmap);
+  release(dc->pen);
+  release(dc->brush);
+  release(dc->font);
+  release(dc->bitmap);
+  *dc = DeviceContext{};
+  platform_state().device_contexts.remove(from_handle(handle));
   return true;
 }
 
-bool resolve_canvas(HDC handle, Canvas& out) {
-  const DeviceContext* dc = find_dc(handle);
-  return dc && resolve_canvas(*dc, out);
-}
-
-bool resolve_canvas(const DeviceContext& context, Canvas& out) {
-  const DeviceContext* dc = &context;
-  if (dc->window) {
+bool resolve_canvas(const DeviceContext& dc, Canvas& out) {
+  if (dc.window) {
     ClientView view;
-    if (!client_view(dc->window, view) || !view.pixmap) return false;
+    if (!client_view(dc.window, view) || !view.pixmap) return false;
     out.pixmap = view.pixmap;
     out.origin_x = view.client_x;
     out.origin_y = view.client_y;
@@ -71,24 +96,21 @@ bool resolve_canvas(const DeviceContext& context, Canvas& out) {
     out.clip.bottom = std::min<LONG>(view.clip.bottom, view.pixmap->height);
     return true;
   }
-  Bitmap* bitmap = find_gdi<Bitmap>(dc->bitmap);
-  if (!bitmap) return false;
-  out.pixmap = &bitmap->pixels;
+  // A memory DC always holds a bitmap (its stock one at least), selected so it stays alive.
+  if (!dc.bitmap.object) return false;
+  Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
+  out.pixmap = &pixels;
   out.origin_x = 0;
   out.origin_y = 0;
-  out.clip = RECT{0, 0, bitmap->pixels.width, bitmap->pixels.height};
+  out.clip = RECT{0, 0, pixels.width, pixels.height};
   return true;
-}
-
-void canvas_changed(HDC handle) {
-  if (const DeviceContext* dc = find_dc(handle)) canvas_changed(*dc);
 }
 
 void canvas_changed(const DeviceContext& dc) {
   if (dc.window) framebuffer_changed(dc.window);
 }
 
-std::size_t live_dc_count() { return device_contexts().live(); }
+std::size_t live_dc_count() { return platform_state().device_contexts.live(); }
 
 }  // namespace zorva::platform
 
@@ -107,9 +129,7 @@ HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy) {
   if (cx <= 0 || cy <= 0) return nullptr;
   if (static_cast<std::int64_t>(cx) * cy > kMaxBitmapPixels) return nullptr;
   // Every surface here is 32 bits deep, whatever bitmap the DC holds; new pixels are black.
-  auto object = std::make_unique<GdiObject>();
-  object->value = Bitmap{Pixmap(cx, cy, 0)};
-  return to_handle<HBITMAP>(gdi_objects().add(std::move(object)));
+  return add_bitmap(Pixmap(cx, cy, 0));
 }
 
 BOOL WINAPI DeleteDC(HDC hdc) {
@@ -121,25 +141,15 @@ BOOL WINAPI DeleteDC(HDC hdc) {
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
   DeviceContext* dc = find_dc(hdc);
   GdiObject* object = find_gdi_object(h);
-  if (!dc || !object || object->delete_pending) return nullptr;
-
-  // Swaps the DC's handle of one kind and returns the one it replaces.
-  auto swap = [&](auto& field) -> HGDIOBJ {
-    using Handle = std::remove_reference_t<decltype(field)>;
-    HGDIOBJ previous = field;
-    if (previous == h) return previous;
-    ++object->selected_count;
-    field = static_cast<Handle>(h);
-    release_gdi_selection(previous);
-    return previous;
-  };
-  if (std::holds_alternative<Pen>(object->value)) return swap(dc->pen);
-  if (std::holds_alternative<Brush>(object->value)) return swap(dc->brush);
-  if (std::holds_alternative<FontRequest>(object->value)) return swap(dc->font);
-  // Bitmaps go only into memory DCs, and into one DC at a time (the stock one excepted).
-  if (dc->window) return nullptr;
-  if (h != dc->bitmap && object->selected_count > 0 && !object->stock) return nullptr;
-  return swap(dc->bitmap);
+  if (!dc || !object || object->delete_pending) [[unlikely]] return nullptr;
+  switch (object->kind) {
+    case GdiKind::kPen: return swap_selection(dc->pen, h, *object);
+    case GdiKind::kBrush: return swap_selection(dc->brush, h, *object);
+    case GdiKind::kFont: return swap_selection(dc->font, h, *object);
+    case GdiKind::kBitmap: return select_bitmap(*dc, h, *object);
+    case GdiKind::kFree: break;
+  }
+  return nullptr;
 }
 
 }  // extern "C"

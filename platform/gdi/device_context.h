@@ -2,20 +2,24 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "platform/core/handle_table.h"
 #include "platform/core/pixmap.h"
+#include "platform/gdi/gdi_object.h"
 #include "platform/win32.h"
 
 namespace zorva::platform {
 
+// A DC holds the handles and records of what it has selected (a selected object is never
+// freed), so drawing reads its pen and brush without looking them up.
 struct DeviceContext {
   HWND window = nullptr;  // window DCs (GetDC, BeginPaint); null for memory DCs
   bool paint = false;     // obtained by BeginPaint
-  HBITMAP bitmap = nullptr;  // memory DCs: the selected bitmap
-  HPEN pen = nullptr;
-  HBRUSH brush = nullptr;
-  HFONT font = nullptr;
+  SelectedObject bitmap;  // memory DCs: the selected bitmap
+  SelectedObject pen;
+  SelectedObject brush;
+  SelectedObject font;
   POINT position{0, 0};  // current position for LineTo
   COLORREF text_color = RGB(0, 0, 0);
   COLORREF bk_color = RGB(255, 255, 255);
@@ -31,19 +35,14 @@ struct Canvas {
   RECT clip{0, 0, 0, 0};
 };
 
-HandleTable<DeviceContext>& device_contexts();
-DeviceContext* find_dc(HDC dc);
-
 // Creates a DC with the default objects selected; for window DCs pass the window.
 HDC create_dc(HWND window, bool paint);
 // Deselects everything and frees the DC.
 bool destroy_dc(HDC dc);
 
-// Resolves the DC's current drawing target; false if the DC is dead or has none.
-bool resolve_canvas(HDC dc, Canvas& out);
-bool resolve_canvas(const DeviceContext& dc, Canvas& out);  // for a DC already looked up
+// Resolves the DC's current drawing target; false if the DC has none.
+bool resolve_canvas(const DeviceContext& dc, Canvas& out);
 // Tells the platform that pixels drawn through this DC changed (window DCs get presented).
-void canvas_changed(HDC dc);
 void canvas_changed(const DeviceContext& dc);
 
 std::size_t live_dc_count();

@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/gdi_lookup.h"
 
 using namespace zorva::platform;
 

@@ -1,111 +1,141 @@
-// GDI objects: the handle table, the stock objects, and creating and deleting pens, brushes,
-// fonts and bitmaps.
-#include <vector>
+// GDI objects: the store, the stock objects, and creating and deleting pens, brushes, fonts
+// and bitmaps. The package creates, selects and deletes a pen and a brush for every shape, so
+// each of these calls is a few dozen instructions: at most one look-up, no allocation.
+#include <algorithm>
 
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/gdi_object.h"
-#include "platform/state/platform_state.h"
+#include "platform/gdi/gdi_lookup.h"
 
 namespace zorva::platform {
 namespace {
 
 GdiObjectTable& objects() { return platform_state().gdi_objects; }
 
-HGDIOBJ add_stock(GdiObjectTable& objects, GdiObject object) {
-  object.stock = true;
-  return to_handle<HGDIOBJ>(objects.table.add(std::make_unique<GdiObject>(std::move(object))));
+// A fresh slot of the given kind; nullptr when the store is full.
+GdiObject* new_object(GdiObjectTable& table, GdiKind kind, std::uint32_t& handle) {
+  GdiObject* object = table.store.add(handle, static_cast<std::size_t>(kind));
+  if (!object) return nullptr;
+  object->kind = kind;
+  object->stock = false;
+  object->delete_pending = false;
+  object->selected_count = 0;
+  return object;
 }
 
-HGDIOBJ make_stock(GdiObjectTable& objects, int index) {
-  auto brush = [](COLORREF c) { return GdiObject{Brush{false, c}}; };
-  auto font = [](const char* face, int height, bool mono) {
-    FontRequest f;
-    f.face = face;
-    f.height = height;
-    f.monospace = mono;
-    return GdiObject{f};
+// Frees a pen, brush or font into its kind's chain; the record stays for the next one.
+void free_small_object(std::uint32_t handle, GdiObject& object) {
+  objects().store.remove(handle, static_cast<std::size_t>(object.kind));
+}
+
+// A bitmap also lets its pixel memory go. Out of line: the usual deletions are of pens and
+// brushes, whose path then makes no call.
+[[gnu::noinline]] void free_bitmap(std::uint32_t handle, GdiObject& object) {
+  object.bitmap.pixels = Pixmap{};
+  free_small_object(handle, object);
+}
+
+void free_object(std::uint32_t handle, GdiObject& object) {
+  if (object.kind == GdiKind::kBitmap) [[unlikely]] {
+    free_bitmap(handle, object);
+    return;
+  }
+  free_small_object(handle, object);
+}
+
+// A slot that held the same pen (or brush) keeps its worked-out state.
+void set_pen(GdiObject& object, const Pen& pen) {
+  if (object.pen == pen) return;
+  object.pen = pen;
+  object.pen_state = PenState{pen.style != PS_NULL, std::max(pen.width, 1), pixel_from_colorref(pen.color)};
+}
+
+void set_brush(GdiObject& object, const Brush& brush) {
+  if (object.brush == brush) return;
+  object.brush = brush;
+  object.brush_state = BrushState{!brush.hollow, pixel_from_colorref(brush.color)};
+}
+
+// Stock objects go into the table being built, which is not yet the platform's.
+GdiObject* add_stock(GdiObjectTable& table, GdiKind kind, HGDIOBJ& out) {
+  std::uint32_t handle = 0;
+  GdiObject* object = new_object(table, kind, handle);
+  if (object) object->stock = true;
+  out = object ? to_handle<HGDIOBJ>(handle) : nullptr;
+  return object;
+}
+
+HGDIOBJ make_stock(GdiObjectTable& table, int index) {
+  HGDIOBJ handle = nullptr;
+  auto brush = [&](Brush b) {
+    if (GdiObject* o = add_stock(table, GdiKind::kBrush, handle)) set_brush(*o, b);
+    return handle;
+  };
+  auto pen = [&](int style, COLORREF c) {
+    if (GdiObject* o = add_stock(table, GdiKind::kPen, handle)) set_pen(*o, Pen{style, 0, c});
+    return handle;
+  };
+  auto font = [&](bool mono) {
+    if (GdiObject* o = add_stock(table, GdiKind::kFont, handle)) {
+      o->font = FontRequest{};
+      o->font.monospace = mono;
+    }
+    return handle;
   };
   switch (index) {
-    case WHITE_BRUSH: return add_stock(objects, brush(RGB(255, 255, 255)));
-    case LTGRAY_BRUSH: return add_stock(objects, brush(RGB(192, 192, 192)));
-    case GRAY_BRUSH: return add_stock(objects, brush(RGB(128, 128, 128)));
-    case DKGRAY_BRUSH: return add_stock(objects, brush(RGB(64, 64, 64)));
-    case BLACK_BRUSH: return add_stock(objects, brush(RGB(0, 0, 0)));
-    case NULL_BRUSH: return add_stock(objects, GdiObject{Brush{true, 0}});
-    case WHITE_PEN: return add_stock(objects, GdiObject{Pen{PS_SOLID, 0, RGB(255, 255, 255)}});
-    case BLACK_PEN: return add_stock(objects, GdiObject{Pen{PS_SOLID, 0, RGB(0, 0, 0)}});
-    case NULL_PEN: return add_stock(objects, GdiObject{Pen{PS_NULL, 0, 0}});
+    case WHITE_BRUSH: return brush(Brush{false, RGB(255, 255, 255)});
+    case LTGRAY_BRUSH: return brush(Brush{false, RGB(192, 192, 192)});
+    case GRAY_BRUSH: return brush(Brush{false, RGB(128, 128, 128)});
+    case DKGRAY_BRUSH: return brush(Brush{false, RGB(64, 64, 64)});
+    case BLACK_BRUSH: return brush(Brush{false, RGB(0, 0, 0)});
+    case NULL_BRUSH: return brush(Brush{true, 0});
+    case WHITE_PEN: return pen(PS_SOLID, RGB(255, 255, 255));
+    case BLACK_PEN: return pen(PS_SOLID, RGB(0, 0, 0));
+    case NULL_PEN: return pen(PS_NULL, 0);
     case OEM_FIXED_FONT:
     case ANSI_FIXED_FONT:
-    case SYSTEM_FIXED_FONT: return add_stock(objects, font("", 0, true));
+    case SYSTEM_FIXED_FONT: return font(true);
     case ANSI_VAR_FONT:
     case SYSTEM_FONT:
     case DEVICE_DEFAULT_FONT:
-    case DEFAULT_GUI_FONT: return add_stock(objects, font("", 0, false));
+    case DEFAULT_GUI_FONT: return font(false);
     default: return nullptr;  // index 9 and 15 name no stock object
   }
 }
 
-constexpr std::size_t kMaxSpare = 64;
-
-template <typename T>
-HGDIOBJ add_object(T value) {
-  GdiObjectTable& all = objects();
-  std::unique_ptr<GdiObject> object;
-  if (all.spare.empty()) {
-    object = std::make_unique<GdiObject>();
-  } else {
-    object = std::move(all.spare.back());
-    all.spare.pop_back();
-  }
-  object->value = std::move(value);
-  return to_handle<HGDIOBJ>(all.table.add(std::move(object)));
-}
-
-// Frees an object, keeping small records for reuse.
-void remove_object(std::uint32_t handle) {
-  GdiObjectTable& all = objects();
-  std::unique_ptr<GdiObject> object = all.table.remove(handle);
-  if (!object || all.spare.size() >= kMaxSpare) return;
-  if (std::holds_alternative<Bitmap>(object->value)) return;  // let pixel memory go
-  *object = GdiObject{};
-  all.spare.push_back(std::move(object));
-}
+SelectedObject selected(HGDIOBJ handle) { return SelectedObject{handle, find_gdi_object(handle)}; }
 
 }  // namespace
 
 void GdiObjectTable::add_stock_objects() {
   for (int i = 0; i < kStockCount; ++i) stock[static_cast<std::size_t>(i)] = make_stock(*this, i);
-  auto bitmap = std::make_unique<GdiObject>();
-  bitmap->value = Bitmap{Pixmap(1, 1, 0)};
-  bitmap->stock = true;
-  stock_bitmap = to_handle<HBITMAP>(table.add(std::move(bitmap)));
+  HGDIOBJ handle = nullptr;
+  if (GdiObject* bitmap = add_stock(*this, GdiKind::kBitmap, handle)) {
+    bitmap->bitmap.pixels = Pixmap(1, 1, 0);
+    stock_bitmap = static_cast<HBITMAP>(handle);
+  }
 }
 
-HandleTable<GdiObject>& gdi_objects() { return objects().table; }
-
-GdiObject* find_gdi_object(HGDIOBJ handle) { return objects().table.find(from_handle(handle)); }
+HBITMAP add_bitmap(Pixmap pixels) {
+  std::uint32_t handle = 0;
+  GdiObject* object = new_object(objects(), GdiKind::kBitmap, handle);
+  if (!object) return nullptr;
+  object->bitmap.pixels = std::move(pixels);
+  return to_handle<HBITMAP>(handle);
+}
 
 std::size_t live_gdi_object_count() {
   std::size_t count = 0;
-  objects().table.for_each([&](std::uint32_t, const GdiObject& o) {
+  objects().store.for_each([&](const GdiObject& o) {
     if (!o.stock) ++count;
   });
   return count;
 }
 
-HPEN default_pen() { return static_cast<HPEN>(objects().stock[BLACK_PEN]); }
-HBRUSH default_brush() { return static_cast<HBRUSH>(objects().stock[WHITE_BRUSH]); }
-HFONT default_font() { return static_cast<HFONT>(objects().stock[SYSTEM_FONT]); }
-HBITMAP default_bitmap() { return objects().stock_bitmap; }
+SelectedObject default_pen() { return selected(objects().stock[BLACK_PEN]); }
+SelectedObject default_brush() { return selected(objects().stock[WHITE_BRUSH]); }
+SelectedObject default_font() { return selected(objects().stock[SYSTEM_FONT]); }
+SelectedObject default_bitmap() { return selected(objects().stock_bitmap); }
 
-void release_gdi_selection(HGDIOBJ handle) {
-  const std::uint32_t value = from_handle(handle);
-  GdiObject* object = objects().table.find(value);
-  if (!object) return;
-  if (object->selected_count > 0) --object->selected_count;
-  if (object->selected_count == 0 && object->delete_pending) remove_object(value);
-}
+void free_gdi_object(HGDIOBJ handle, GdiObject& object) { free_object(from_handle(handle), object); }
 
 }  // namespace zorva::platform
 
@@ -119,46 +149,62 @@ HGDIOBJ WINAPI GetStockObject(int i) {
 }
 
 HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color) {
-  Pen pen;
-  pen.style = iStyle == PS_NULL ? PS_NULL : PS_SOLID;
-  pen.width = cWidth < 0 ? 0 : cWidth;
-  pen.color = color & 0x00FFFFFFu;
-  return static_cast<HPEN>(add_object(pen));
+  std::uint32_t handle = 0;
+  GdiObject* object = new_object(objects(), GdiKind::kPen, handle);
+  if (!object) return nullptr;
+  set_pen(*object, Pen{iStyle == PS_NULL ? PS_NULL : PS_SOLID, cWidth < 0 ? 0 : cWidth, color & 0x00FFFFFFu});
+  return to_handle<HPEN>(handle);
 }
 
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
-  return static_cast<HBRUSH>(add_object(Brush{false, color & 0x00FFFFFFu}));
+  std::uint32_t handle = 0;
+  GdiObject* object = new_object(objects(), GdiKind::kBrush, handle);
+  if (!object) return nullptr;
+  set_brush(*object, Brush{false, color & 0x00FFFFFFu});
+  return to_handle<HBRUSH>(handle);
 }
 
 HFONT WINAPI CreateFontA(int cHeight, int /*cWidth*/, int /*cEscapement*/, int /*cOrientation*/,
                          int cWeight, DWORD bItalic, DWORD /*bUnderline*/, DWORD /*bStrikeOut*/,
                          DWORD /*iCharSet*/, DWORD /*iOutPrecision*/, DWORD /*iClipPrecision*/,
                          DWORD /*iQuality*/, DWORD iPitchAndFamily, LPCSTR pszFaceName) {
-  FontRequest font;
+  std::uint32_t handle = 0;
+  GdiObject* object = new_object(objects(), GdiKind::kFont, handle);
+  if (!object) return nullptr;
+  FontRequest& font = object->font;
   font.height = cHeight;
   font.weight = cWeight == FW_DONTCARE ? FW_NORMAL : cWeight;
   font.italic = bItalic != 0;
   font.monospace = (iPitchAndFamily & 0x3u) == 1u;  // FIXED_PITCH
+  // A face name holds at most 31 characters, as LOGFONT's buffer does; the slot's string
+  // keeps its storage from the fonts it held before.
+  font.face.clear();
   if (pszFaceName) {
-    // A face name holds at most 31 characters, as LOGFONT's buffer does.
-    for (int i = 0; i < 31 && pszFaceName[i] != '\0'; ++i) font.face.push_back(pszFaceName[i]);
+    std::size_t length = 0;
+    while (length < 31 && pszFaceName[length] != '\0') ++length;
+    font.face.assign(pszFaceName, length);
   }
-  return static_cast<HFONT>(add_object(std::move(font)));
+  return to_handle<HFONT>(handle);
 }
 
 BOOL WINAPI DeleteObject(HGDIOBJ ho) {
-  const std::uint32_t value = from_handle(ho);
-  GdiObject* object = objects().table.find(value);
+  GdiObject* object = find_gdi_object(ho);
   if (!object) return FALSE;
   if (object->stock) return TRUE;  // stock objects are shared and never deleted
-  if (object->selected_count > 0) {
+  if (object->selected_count > 0) [[unlikely]] {
     // A selected bitmap holds a DC's pixels: refuse. A selected pen, brush or font goes when
     // the last DC lets it go, so the DC never draws with a freed object.
-    if (std::holds_alternative<Bitmap>(object->value)) return FALSE;
+    if (object->kind == GdiKind::kBitmap) return FALSE;
     object->delete_pending = true;
     return TRUE;
   }
-  remove_object(value);
+  // The handle was found, so its value fits in 32 bits.
+  const auto handle = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(ho));
+  if (object->kind == GdiKind::kBitmap) [[unlikely]] {
+    free_bitmap(handle, *object);
+    return TRUE;
+  }
+  free_small_object(handle, *object);
   return TRUE;
 }
 

@@ -1,7 +1,7 @@
 // Single pixels: SetPixel and GetPixel.
 #include <cstdint>
 
-#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_lookup.h"
 
 using namespace zorva::platform;
 
@@ -21,18 +21,20 @@ std::uint32_t* pixel_at(const Canvas& canvas, int x, int y) {
 extern "C" {
 
 COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
+  const DeviceContext* dc = find_dc(hdc);
   Canvas canvas;
-  if (!resolve_canvas(hdc, canvas)) return CLR_INVALID;
+  if (!dc || !resolve_canvas(*dc, canvas)) return CLR_INVALID;
   std::uint32_t* pixel = pixel_at(canvas, x, y);
   if (!pixel) return CLR_INVALID;
   *pixel = pixel_from_colorref(color & 0x00FFFFFFu);
-  canvas_changed(hdc);
+  canvas_changed(*dc);
   return colorref_from_pixel(*pixel);
 }
 
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
+  const DeviceContext* dc = find_dc(hdc);
   Canvas canvas;
-  if (!resolve_canvas(hdc, canvas)) return CLR_INVALID;
+  if (!dc || !resolve_canvas(*dc, canvas)) return CLR_INVALID;
   const std::uint32_t* pixel = pixel_at(canvas, x, y);
   return pixel ? colorref_from_pixel(*pixel) : CLR_INVALID;
 }

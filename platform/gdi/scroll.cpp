@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/gdi/block_move.h"
-#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_lookup.h"
 
 using namespace zorva::platform;
 
@@ -32,8 +32,9 @@ extern "C" {
 
 BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, const RECT* lprcScroll, const RECT* lprcClip, HRGN /*hrgnUpdate*/,
                      LPRECT lprcUpdate) {
+  const DeviceContext* dc = find_dc(hDC);
   Canvas canvas;
-  if (!resolve_canvas(hDC, canvas)) return FALSE;
+  if (!dc || !resolve_canvas(*dc, canvas)) return FALSE;
   const Box visible{canvas.clip.left, canvas.clip.top, canvas.clip.right, canvas.clip.bottom};
   const Box source = lprcScroll ? intersect(from_rect(*lprcScroll, canvas), visible) : visible;
   const Box clip = lprcClip ? intersect(from_rect(*lprcClip, canvas), visible) : visible;
@@ -43,7 +44,7 @@ BOOL WINAPI ScrollDC(HDC hDC, int dx, int dy, const RECT* lprcScroll, const RECT
   if (!source.empty() && !target.empty()) {
     move_block(*canvas.pixmap, target.left, target.top, *canvas.pixmap, target.left - dx, target.top - dy,
                target.right - target.left, target.bottom - target.top);
-    canvas_changed(hDC);
+    canvas_changed(*dc);
   }
 
   if (lprcUpdate) {

@@ -2,8 +2,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/gdi_lookup.h"
 #include "platform/gdi/raster_canvas.h"
 #include "platform/raster/ellipse.h"
 #include "platform/raster/polygon_fill.h"
@@ -31,15 +30,13 @@ bool begin_drawing(HDC hdc, Drawing& out) {
   Canvas canvas;
   if (!out.dc || !resolve_canvas(*out.dc, canvas)) return false;
   out.target = target_of(canvas);
-  if (const Pen* pen = find_gdi<Pen>(out.dc->pen); pen && pen->style != PS_NULL) {
-    out.has_pen = true;
-    out.pen_width = std::max(pen->width, 1);
-    out.pen_pixel = pixel_from_colorref(pen->color);
-  }
-  if (const Brush* brush = find_gdi<Brush>(out.dc->brush); brush && !brush->hollow) {
-    out.has_brush = true;
-    out.brush_pixel = pixel_from_colorref(brush->color);
-  }
+  const PenState& pen = out.dc->pen.object->pen_state;
+  out.has_pen = pen.draws;
+  out.pen_width = pen.width;
+  out.pen_pixel = pen.pixel;
+  const BrushState& brush = out.dc->brush.object->brush_state;
+  out.has_brush = brush.fills;
+  out.brush_pixel = brush.pixel;
   return true;
 }
 
@@ -54,6 +51,48 @@ void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel
   if (b.height() > 1) t.fill_span(b.bottom - 1, b.left, b.right, pixel);
   t.fill_box(b.left, b.top + 1, b.left + 1, b.bottom - 1, pixel);
   if (b.width() > 1) t.fill_box(b.right - 1, b.top + 1, b.right, b.bottom - 1, pixel);
+}
+
+// A box wholly inside the pixels, with a one-pixel pen or none: each row written straight,
+// without clipping. The outline and the inside are disjoint, so the order does not matter.
+void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const BrushState& brush) {
+  const std::int64_t w = b.width();
+  const std::int64_t h = b.height();
+  const std::size_t stride = static_cast<std::size_t>(pixels.width);
+  std::uint32_t* row = pixels.row(static_cast<int>(b.top)) + b.left;
+  if (pen.draws && w <= 2 && h <= 2) {  // a box of one or two pixels a side is all outline
+    row[0] = pen.pixel;
+    if (w == 2) row[1] = pen.pixel;
+    if (h == 2) {
+      row[stride] = pen.pixel;
+      if (w == 2) row[stride + 1] = pen.pixel;
+    }
+    return;
+  }
+  if (!pen.draws) {  // the brush alone leaves out the right column and the bottom row
+    if (!brush.fills) return;
+    for (std::int64_t y = 1; y < h; ++y, row += stride) fill_pixels(row, static_cast<std::size_t>(w - 1), brush.pixel);
+    return;
+  }
+  fill_pixels(row, static_cast<std::size_t>(w), pen.pixel);
+  for (std::int64_t y = 2; y < h; ++y) {
+    row += stride;
+    row[0] = pen.pixel;
+    if (w > 2 && brush.fills) fill_pixels(row + 1, static_cast<std::size_t>(w - 2), brush.pixel);
+    row[w - 1] = pen.pixel;
+  }
+  if (h > 1) fill_pixels(row + stride, static_cast<std::size_t>(w), pen.pixel);
+}
+
+// The short way for what most calls draw: a box inside a memory DC's bitmap with a one-pixel
+// pen or none. False when the box needs the general path.
+bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
+  const PenState& pen = dc.pen.object->pen_state;
+  if (dc.window || pen.width > 1 || !dc.bitmap.object) return false;
+  Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
+  if (b.left < 0 || b.top < 0 || b.right > pixels.width || b.bottom > pixels.height) return false;
+  if (b.width() > 0 && b.height() > 0) draw_box_inside(pixels, b, pen, dc.brush.object->brush_state);
+  return true;
 }
 
 void draw_box(const Drawing& d, const Box64& b) {
@@ -108,7 +147,8 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
   if (!apt || cpt < 2) return FALSE;
   Drawing d;
   if (!begin_drawing(hdc, d)) return FALSE;
-  std::vector<Point64> points(static_cast<std::size_t>(cpt));
+  std::vector<Point64>& points = d.target.scratch->points;
+  points.resize(static_cast<std::size_t>(cpt));
   for (int i = 0; i < cpt; ++i) points[static_cast<std::size_t>(i)] = Point64{apt[i].x, apt[i].y};
   if (d.has_brush) fill_polygon(d.target, std::span<const Point64>(points), d.brush_pixel);
   if (d.has_pen) {
@@ -127,9 +167,11 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
 }
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+  const Box64 box = normalised_box(left, top, right, bottom);
+  if (const DeviceContext* dc = find_dc(hdc); dc && draw_box_in_bitmap(*dc, box)) return TRUE;
   Drawing d;
   if (!begin_drawing(hdc, d)) return FALSE;
-  draw_box(d, normalised_box(left, top, right, bottom));
+  draw_box(d, box);
   canvas_changed(*d.dc);
   return TRUE;
 }
@@ -139,11 +181,14 @@ BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {
   if (!begin_drawing(hdc, d)) return FALSE;
   const Box64 box = normalised_box(left, top, right, bottom);
   if (box.width() <= 2 || box.height() <= 2) {
-    draw_box(d, box);
+    if (!draw_box_in_bitmap(*d.dc, box)) draw_box(d, box);
   } else {
-    if (d.has_brush) fill_ellipse(d.target, box, d.brush_pixel);
-    if (d.has_pen && d.pen_width <= 1) outline_ellipse(d.target, box, d.pen_pixel);
-    if (d.has_pen && d.pen_width > 1) wide_outline_ellipse(d.target, box, d.pen_width, d.pen_pixel);
+    if (d.has_pen && d.pen_width > 1) {
+      if (d.has_brush) fill_ellipse(d.target, box, d.brush_pixel);
+      wide_outline_ellipse(d.target, box, d.pen_width, d.pen_pixel);
+    } else {
+      draw_thin_ellipse(d.target, box, d.has_brush, d.brush_pixel, d.has_pen, d.pen_pixel);
+    }
   }
   canvas_changed(*d.dc);
   return TRUE;

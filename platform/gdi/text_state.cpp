@@ -1,5 +1,5 @@
 // The text state a DC carries: text colour, background colour and background mode.
-#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_lookup.h"
 
 using namespace zorva::platform;
 

@@ -1,6 +1,7 @@
 // GlobalAlloc and friends: blocks addressed by 32-bit handles, with a lock count.
 #include "platform/memory/global_memory.h"
 
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -13,9 +14,12 @@ namespace {
 constexpr SIZE_T kMaxBlockBytes = SIZE_T{256} << 20;
 constexpr unsigned kMaxLockCount = 255;
 
-HandleTable<MemoryBlock>& memory_blocks() { return platform_state().memory_blocks; }
+// Freed storage up to this size stays with its slot for the next block.
+constexpr SIZE_T kKeptStorageBytes = 4096;
 
-MemoryBlock* find_block(HGLOBAL handle) { return memory_blocks().find(from_handle(handle)); }
+HandleStore<MemoryBlock>& memory_blocks() { return platform_state().memory_blocks; }
+
+MemoryBlock* find_block(HGLOBAL handle) { return memory_blocks().find(reinterpret_cast<std::uintptr_t>(handle)); }
 
 }  // namespace
 
@@ -29,18 +33,27 @@ extern "C" {
 
 HGLOBAL WINAPI GlobalAlloc(UINT uFlags, SIZE_T dwBytes) {
   if (dwBytes > kMaxBlockBytes) return nullptr;
-  auto block = std::make_unique<MemoryBlock>();
-  block->moveable = (uFlags & GMEM_MOVEABLE) != 0;
-  block->size = dwBytes;
+  const bool moveable = (uFlags & GMEM_MOVEABLE) != 0;
   // A moveable block of size 0 has no storage (its lock gives NULL, as on Windows); a fixed
   // one still gets a unique address.
-  if (dwBytes > 0 || !block->moveable) {
-    const SIZE_T storage = dwBytes > 0 ? dwBytes : 1;
-    block->bytes.reset(new (std::nothrow) unsigned char[storage]);
-    if (!block->bytes) return nullptr;
-    if (uFlags & GMEM_ZEROINIT) std::memset(block->bytes.get(), 0, storage);
+  const SIZE_T needed = dwBytes > 0 || !moveable ? (dwBytes > 0 ? dwBytes : 1) : 0;
+  std::uint32_t handle = 0;
+  MemoryBlock* block = memory_blocks().add(handle);
+  if (!block) return nullptr;
+  if (needed > block->capacity) {
+    block->storage.reset(new (std::nothrow) unsigned char[needed]);
+    block->capacity = block->storage ? needed : 0;
+    if (!block->storage) {
+      memory_blocks().remove(handle);
+      return nullptr;
+    }
   }
-  return to_handle<HGLOBAL>(memory_blocks().add(std::move(block)));
+  block->bytes = needed > 0 ? block->storage.get() : nullptr;
+  block->size = dwBytes;
+  block->moveable = moveable;
+  block->lock_count = 0;
+  if (needed > 0 && (uFlags & GMEM_ZEROINIT)) std::memset(block->bytes, 0, needed);
+  return to_handle<HGLOBAL>(handle);
 }
 
 LPVOID WINAPI GlobalLock(HGLOBAL hMem) {
@@ -50,7 +63,7 @@ LPVOID WINAPI GlobalLock(HGLOBAL hMem) {
     if (block->lock_count >= kMaxLockCount) return nullptr;
     ++block->lock_count;
   }
-  return block->bytes.get();
+  return block->bytes;
 }
 
 // Nonzero while the block stays locked; 0 on the last unlock (success) and on failures.
@@ -64,7 +77,15 @@ BOOL WINAPI GlobalUnlock(HGLOBAL hMem) {
 // NULL on success; the handle itself when it names no live block.
 HGLOBAL WINAPI GlobalFree(HGLOBAL hMem) {
   if (!hMem) return nullptr;
-  return memory_blocks().remove(from_handle(hMem)) ? nullptr : hMem;
+  MemoryBlock* block = find_block(hMem);
+  if (!block) return hMem;
+  if (block->capacity > kKeptStorageBytes) {
+    block->storage.reset();
+    block->capacity = 0;
+  }
+  block->bytes = nullptr;
+  memory_blocks().remove(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hMem)));
+  return nullptr;
 }
 
 SIZE_T WINAPI GlobalSize(HGLOBAL hMem) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/raster/raster_scratch.h"
 #include "platform/raster/wide_pen.h"
 
 namespace zorva::platform::raster {
@@ -21,7 +22,8 @@ bool misses(const RasterTarget& target, const Box64& box) {
 
 void fill_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel) {
   if (misses(target, box)) return;
-  const EllipseShape shape(box);
+  const ScratchFor scratch(target);
+  const EllipseShape shape(box, scratch->ellipse_rows[0]);
   const std::int64_t y0 = std::max(box.top, target.top);
   const std::int64_t y1 = std::min(box.bottom, target.bottom);
   for (std::int64_t y = y0; y < y1; ++y) {
@@ -32,7 +34,8 @@ void fill_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pi
 
 void outline_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel) {
   if (misses(target, box)) return;
-  const EllipseShape shape(box);
+  const ScratchFor scratch(target);
+  const EllipseShape shape(box, scratch->ellipse_rows[0]);
   const std::int64_t y0 = std::max(box.top, target.top);
   const std::int64_t y1 = std::min(box.bottom, target.bottom);
   for (std::int64_t y = y0; y < y1; ++y) {
@@ -40,6 +43,26 @@ void outline_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t
     if (!shape.row_outline(y, outer_left, inner_left, inner_right, outer_right)) continue;
     target.fill_span(y, outer_left, inner_left + 1, pixel);
     target.fill_span(y, inner_right, outer_right + 1, pixel);
+  }
+}
+
+void draw_thin_ellipse(const RasterTarget& target, const Box64& box, bool fill, std::uint32_t brush, bool outline,
+                       std::uint32_t pen) {
+  if (misses(target, box) || (!fill && !outline)) return;
+  const ScratchFor scratch(target);
+  const EllipseShape shape(box, scratch->ellipse_rows[0]);
+  const std::int64_t y0 = std::max(box.top, target.top);
+  const std::int64_t y1 = std::min(box.bottom, target.bottom);
+  // Each row is filled, then outlined: rows do not overlap, so this is the same as filling the
+  // whole ellipse before outlining it.
+  for (std::int64_t y = y0; y < y1; ++y) {
+    std::int64_t outer_left, inner_left, inner_right, outer_right;
+    if (!shape.row_outline(y, outer_left, inner_left, inner_right, outer_right)) continue;
+    if (fill) target.fill_span(y, outer_left, outer_right + 1, brush);
+    if (outline) {
+      target.fill_span(y, outer_left, inner_left + 1, pen);
+      target.fill_span(y, inner_right, outer_right + 1, pen);
+    }
   }
 }
 
@@ -56,9 +79,10 @@ void wide_outline_ellipse(const RasterTarget& target, const Box64& box, std::int
   const Box64 outer{box.left - before, box.top - before, box.right + after, box.bottom + after};
   const Box64 inner{box.left + after + 1, box.top + after + 1, box.right - before - 1, box.bottom - before - 1};
   if (misses(target, outer)) return;
-  const EllipseShape outer_shape(outer);
+  const ScratchFor scratch(target);
+  const EllipseShape outer_shape(outer, scratch->ellipse_rows[0]);
   const bool has_hole = inner.width() >= 1 && inner.height() >= 1;
-  const EllipseShape inner_shape(has_hole ? inner : Box64{});
+  const EllipseShape inner_shape(has_hole ? inner : Box64{}, scratch->ellipse_rows[1]);
   const std::int64_t y0 = std::max(outer.top, target.top);
   const std::int64_t y1 = std::min(outer.bottom, target.bottom);
   for (std::int64_t y = y0; y < y1; ++y) {

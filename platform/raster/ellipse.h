@@ -18,7 +18,8 @@ struct Box64 {
 // Boxes of width or height 2 or less are plain rectangles.
 class EllipseShape {
  public:
-  explicit EllipseShape(const Box64& box);
+  // `rows` holds the walked outline while the shape is in use (its storage is reused).
+  EllipseShape(const Box64& box, std::vector<std::int32_t>& rows);
 
   // The outermost outline pixels of row y: [left, right] inclusive; false if the row is empty.
   bool row_extent(std::int64_t y, std::int64_t& left, std::int64_t& right) const;
@@ -36,13 +37,16 @@ class EllipseShape {
 
   Box64 box_;
   // Boxes up to a moderate size are walked once, exactly; larger ones use a closed form.
-  std::vector<std::int32_t> walked_;
+  const std::int32_t* walked_ = nullptr;
 };
 
 // Fills every row between its outermost outline pixels.
 void fill_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel);
 // Draws the one-pixel outline.
 void outline_ellipse(const RasterTarget& target, const Box64& box, std::uint32_t pixel);
+// Fills (when `fill`) and then outlines one pixel wide (when `outline`), walking the shape once.
+void draw_thin_ellipse(const RasterTarget& target, const Box64& box, bool fill, std::uint32_t brush, bool outline,
+                       std::uint32_t pen);
 // Draws an outline of pen width w (> 1) centred on the one-pixel outline.
 void wide_outline_ellipse(const RasterTarget& target, const Box64& box, std::int64_t w, std::uint32_t pixel);
 

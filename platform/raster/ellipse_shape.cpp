@@ -14,8 +14,8 @@ constexpr std::int64_t kWalkLimit = 16384;
 
 // Traces the outline of the ellipse through the pixel centres of a W x H box (W, H >= 3) and
 // records, for each row, the rightmost outline pixel.
-std::vector<std::int32_t> walk_outline(std::int64_t width, std::int64_t height) {
-  std::vector<std::int32_t> right(static_cast<std::size_t>(height), -1);
+void walk_outline(std::int64_t width, std::int64_t height, std::vector<std::int32_t>& right) {
+  right.assign(static_cast<std::size_t>(height), -1);
   auto mark = [&](std::int64_t x, std::int64_t y) {
     if (y < 0 || y >= height) return;
     auto& r = right[static_cast<std::size_t>(y)];
@@ -57,14 +57,15 @@ std::vector<std::int32_t> walk_outline(std::int64_t width, std::int64_t height) 
     mark(right_x + 1, lower_y++);
     mark(right_x + 1, upper_y--);
   }
-  return right;
 }
 
 }  // namespace
 
-EllipseShape::EllipseShape(const Box64& box) : box_(box) {
-  if (!boxy() && box.width() <= kWalkLimit && box.height() <= kWalkLimit)
-    walked_ = walk_outline(box.width(), box.height());
+EllipseShape::EllipseShape(const Box64& box, std::vector<std::int32_t>& rows) : box_(box) {
+  if (!boxy() && box.width() <= kWalkLimit && box.height() <= kWalkLimit) {
+    walk_outline(box.width(), box.height(), rows);
+    walked_ = rows.data();
+  }
 }
 
 std::int64_t EllipseShape::right_offset(std::int64_t r) const {
@@ -72,7 +73,7 @@ std::int64_t EllipseShape::right_offset(std::int64_t r) const {
   const std::int64_t h = box_.height();
   if (r < 0 || r >= h) return -1;
   if (boxy()) return w - 1;
-  if (!walked_.empty()) return walked_[static_cast<std::size_t>(r)];
+  if (walked_) return walked_[r];
   // Closed form in doubled coordinates (the centre may fall between pixels); the radii are
   // taken a little beyond the pixel centres, which is where the walk lands on average.
   const long double a = static_cast<long double>(w - 1) + 1.7L;

@@ -13,6 +13,8 @@
 
 namespace zorva::platform::raster {
 
+struct RasterScratch;
+
 // Sets `count` pixels. The C library's wide-character fill stores 32-bit values with the
 // widest moves the processor has, several times faster than a plain loop over long spans.
 inline void fill_pixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
@@ -30,6 +32,16 @@ struct RasterTarget {
   std::int64_t origin_y = 0;
   // The writable box in device coordinates, right and bottom exclusive.
   std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+  RasterScratch* scratch = nullptr;  // buffers to reuse (raster_scratch.h); none: shapes make their own
+
+  // Whether the device box [x0, x1) x [y0, y1) lies wholly inside the writable box.
+  bool contains(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) const {
+    return x0 >= left && x1 <= right && y0 >= top && y1 <= bottom;
+  }
+  // The pixel at a device point known to lie inside the writable box.
+  std::uint32_t* at(std::int64_t x, std::int64_t y) const {
+    return pixmap->row(static_cast<int>(y + origin_y)) + (x + origin_x);
+  }
 
   bool empty() const { return left >= right || top >= bottom; }
 

@@ -41,6 +41,28 @@ void draw_thin_line(const RasterTarget& target, std::int64_t x0, std::int64_t y0
   const Wide N = dn > 0 ? dn : -Wide{dn};
   const Wide bias = (x_major ? dy < 0 : dx < 0) ? 0 : 1;
 
+  // Both ends visible: every pixel lies between them, so walk from the start unclipped.
+  if (target.contains(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1, std::max(y0, y1) + 1)) {
+    const std::int64_t steps = dm > 0 ? dm : -dm;
+    const std::int64_t step = 2 * (dn > 0 ? dn : -dn);
+    const std::int64_t wrap = 2 * steps;
+    std::int64_t remainder = steps - static_cast<std::int64_t>(bias);  // pixel 0's minor offset is 0
+    std::uint32_t* p = target.at(x0, y0);
+    const std::ptrdiff_t stride = target.pixmap->width;
+    const std::ptrdiff_t major_step = x_major ? sm : sm * stride;
+    const std::ptrdiff_t minor_step = x_major ? sn * stride : sn;
+    for (std::int64_t i = 0; i < steps; ++i) {
+      *p = pixel;
+      p += major_step;
+      remainder += step;
+      if (remainder >= wrap) {  // the minor axis moves at most once a step
+        remainder -= wrap;
+        p += minor_step;
+      }
+    }
+    return;
+  }
+
   const std::int64_t m_lo = x_major ? target.left : target.top;
   const std::int64_t m_hi = x_major ? target.right : target.bottom;  // exclusive
   const std::int64_t n_lo = x_major ? target.top : target.left;

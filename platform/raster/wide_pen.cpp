@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/raster/ellipse.h"
+#include "platform/raster/raster_scratch.h"
 #include "platform/raster/wide_math.h"
 
 namespace zorva::platform::raster {
@@ -130,18 +131,17 @@ void stroke_ellipse_outline(const RasterTarget& target, const Box64& box, std::i
   if (box.right + reach <= target.left || box.left - reach >= target.right || box.bottom + reach <= target.top ||
       box.top - reach >= target.bottom)
     return;
-  const EllipseShape shape(box);
-  const EllipseShape disc(Box64{-before, -before, w - before, w - before});
+  const ScratchFor scratch(target);
+  const EllipseShape shape(box, scratch->ellipse_rows[0]);
+  const EllipseShape disc(Box64{-before, -before, w - before, w - before}, scratch->ellipse_rows[1]);
   // The bodies of the two diagonal steps the outline can take from one row to the next: a
   // step down-right or down-left from the origin.
   Point64 down_right[4], down_left[4];
   body_quad(Point64{0, 0}, Point64{1, 1}, w, down_right);
   body_quad(Point64{0, 0}, Point64{-1, 1}, w, down_left);
 
-  struct Run {
-    Wide from, to;  // [from, to)
-  };
-  std::vector<Run> runs;
+  using Run = SpanRun;
+  std::vector<Run>& runs = scratch->runs;
   const std::int64_t y0 = std::max(box.top - reach, target.top);
   const std::int64_t y1 = std::min(box.bottom + reach, target.bottom);
   for (std::int64_t y = y0; y < y1; ++y) {

@@ -5,6 +5,8 @@
 
 namespace zorva::platform {
 
+PlatformState g_platform_state;
+
 PlatformState::PlatformState() {
   gdi_objects.add_stock_objects();
   dialogs::register_dialog_classes(window_classes);

@@ -5,6 +5,7 @@
 // whole platform back to its start (the test controls' reset).
 #pragma once
 
+#include "platform/core/handle_store.h"
 #include "platform/core/handle_table.h"
 #include "platform/dialogs/dialog_state.h"
 #include "platform/driver/driver_choice.h"
@@ -18,6 +19,7 @@
 #include "platform/messages/message_queue.h"
 #include "platform/messages/timers.h"
 #include "platform/runner/program_runner.h"
+#include "platform/raster/raster_scratch.h"
 #include "platform/windows/window_classes.h"
 #include "platform/windows/window_internal.h"
 
@@ -37,18 +39,19 @@ struct PlatformState {
   KeyboardState keyboard;
   InputRouting input;
   GdiObjectTable gdi_objects;
-  HandleTable<DeviceContext> device_contexts{HandleKind::DeviceContext};
+  HandleStore<DeviceContext> device_contexts{static_cast<std::uint32_t>(HandleKind::DeviceContext)};
+  raster::RasterScratch raster_scratch;  // buffers shapes reuse
   HandleTable<menus::Menu> menus{HandleKind::Menu};
   menus::MenuTracking menu_tracking;
   dialogs::DialogRecords dialogs;
-  HandleTable<MemoryBlock> memory_blocks{HandleKind::MemoryBlock};
+  HandleStore<MemoryBlock> memory_blocks{static_cast<std::uint32_t>(HandleKind::MemoryBlock)};
   // A program's run on the headless driver (none in tests and on other drivers).
   std::unique_ptr<runner::ProgramRunner> runner;
 };
 
-inline PlatformState& platform_state() {
-  static PlatformState state;
-  return state;
-}
+// The one instance, a plain global: every GDI call reaches it, and a function-local static
+// would test its guard each time.
+extern PlatformState g_platform_state;
+inline PlatformState& platform_state() { return g_platform_state; }
 
 }  // namespace zorva::platform

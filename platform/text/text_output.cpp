@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "platform/driver/driver.h"
-#include "platform/gdi/device_context.h"
-#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/gdi_lookup.h"
 #include "platform/gdi/raster_canvas.h"
 #include "platform/text/glyph_source.h"
 #include "platform/text/mask_compositing.h"
@@ -25,9 +25,9 @@ namespace {
 constexpr int kPieceBytes = 256;
 
 const FontFace* font_of(const DeviceContext& dc, GlyphSource& glyphs) {
-  const FontRequest* request = find_gdi<FontRequest>(dc.font);
-  if (!request) return nullptr;
-  return glyphs.resolve(*request);
+  const GdiObject* font = dc.font.object;
+  if (!font || font->kind != GdiKind::kFont) return nullptr;
+  return glyphs.resolve(font->font);
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ extern "C" {
 BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
   DeviceContext* dc = find_dc(hdc);
   Canvas canvas;
-  if (!dc || c < 0 || (c > 0 && !lpString) || !resolve_canvas(hdc, canvas)) return FALSE;
+  if (!dc || c < 0 || (c > 0 && !lpString) || !resolve_canvas(*dc, canvas)) return FALSE;
   if (c == 0) return TRUE;
   GlyphSource& glyphs = driver().glyphs();
   const FontFace* font = font_of(*dc, glyphs);
@@ -59,7 +59,7 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     }
     pen_x += w;
   }
-  canvas_changed(hdc);
+  canvas_changed(*dc);
   return TRUE;
 }
 
@@ -79,8 +79,8 @@ BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA lptm) {
   const DeviceContext* dc = find_dc(hdc);
   if (!dc || !lptm) return FALSE;
   const FontFace* font = font_of(*dc, driver().glyphs());
-  const FontRequest* request = find_gdi<FontRequest>(dc->font);
-  if (!font || !request) return FALSE;
+  if (!font) return FALSE;
+  const FontRequest* request = &dc->font.object->font;
   TEXTMETRICA tm{};
   tm.tmHeight = font->ascent + font->descent;
   tm.tmAscent = font->ascent;

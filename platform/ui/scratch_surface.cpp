@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/gdi_lookup.h"
 
 namespace zorva::platform {
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/driver/driver.h"
-#include "platform/gdi/gdi_object.h"
+#include "platform/gdi/gdi_lookup.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/input.h"
 #include "platform/messages/message_queue.h"

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/gdi/device_context.h"
+#include "platform/gdi/gdi_lookup.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 

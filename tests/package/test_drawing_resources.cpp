@@ -85,7 +85,7 @@ TEST(SafeGeometry, InsideGeometryIsUntouched) {
   EXPECT_EQ(b.y, -kSafeCoordinate);
 
   const DevicePoint triangle[3] = {{0, 0}, {10, 0}, {0, 10}};
-  std::vector<POINT> out;
+  ClippedPolygon out;
   clip_polygon_to_safe(triangle, 3, out);
   ASSERT_EQ(out.size(), 3u);
   EXPECT_EQ(out[1].x, 10);
@@ -107,7 +107,7 @@ TEST(SafeGeometry, ClippedSegmentKeepsItsDirection) {
 TEST(SafeGeometry, PolygonsAreClippedToTheSquare) {
   const std::int64_t far = std::int64_t{1} << 32;
   const DevicePoint covering[3] = {{-far, -far}, {far, -far}, {0, far}};
-  std::vector<POINT> out;
+  ClippedPolygon out;
   clip_polygon_to_safe(covering, 3, out);
   ASSERT_GE(out.size(), 3u);
   ASSERT_LE(out.size(), 7u);

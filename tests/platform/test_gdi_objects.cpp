@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
+#include <vector>
 
 #include "platform/gdi/gdi_object.h"
 #include "test_gdi_surface.h"
@@ -176,6 +178,76 @@ TEST_F(GdiObjects, SetPixelClipsAndReportsTheColourSet) {
   EXPECT_EQ(SetPixel(s.dc(), INT_MIN, INT_MAX, kRed), CLR_INVALID);
   EXPECT_EQ(SetPixel(s.dc(), 0, 0, 0xFF0000FFu), kRed);  // high byte ignored
   EXPECT_EQ(s.not_colour(kWhite).size(), 2u);
+}
+
+// Objects are created and deleted for every shape, so their slots are reused at once: a reused
+// slot must never revive a deleted handle, nor draw with what it held before.
+TEST_F(GdiObjects, ReusedSlotsNeverReviveDeletedHandles) {
+  Surface s(4, 1);
+  std::set<HGDIOBJ> live;
+  std::vector<HGDIOBJ> deleted;
+  for (int round = 0; round < 300; ++round) {
+    HGDIOBJ pen = CreatePen(PS_SOLID, 0, RGB(round % 256, 0, 0));
+    HGDIOBJ brush = CreateSolidBrush(RGB(0, round % 256, 0));
+    EXPECT_TRUE(live.insert(pen).second && live.insert(brush).second);  // unique while live
+    if (round % 3 != 0) {
+      // Looked up just before it goes, so any memory of the last handle is of this one.
+      EXPECT_NE(SelectObject(s.dc(), pen), nullptr);
+      SelectObject(s.dc(), GetStockObject(BLACK_PEN));
+      EXPECT_TRUE(DeleteObject(pen));
+      EXPECT_TRUE(DeleteObject(brush));
+      live.erase(pen);
+      live.erase(brush);
+      deleted.push_back(pen);
+      deleted.push_back(brush);
+    }
+  }
+  for (HGDIOBJ gone : deleted) {
+    EXPECT_FALSE(DeleteObject(gone));
+    EXPECT_EQ(SelectObject(s.dc(), gone), nullptr);
+  }
+  for (HGDIOBJ object : live) EXPECT_TRUE(DeleteObject(object));
+  EXPECT_EQ(live_gdi_objects(), 1u);  // the surface's bitmap
+
+  // A DC deleted right after use is gone too, and its slot's next DC is a new handle.
+  HDC dc = CreateCompatibleDC(nullptr);
+  EXPECT_EQ(GetPixel(dc, 0, 0), kBlack);
+  EXPECT_TRUE(DeleteDC(dc));
+  EXPECT_EQ(GetPixel(dc, 0, 0), CLR_INVALID);
+  HDC next = CreateCompatibleDC(nullptr);
+  EXPECT_NE(next, dc);
+  EXPECT_EQ(GetPixel(dc, 0, 0), CLR_INVALID);
+  DeleteDC(next);
+}
+
+TEST_F(GdiObjects, AReusedPenOrBrushDrawsWithItsOwnColour) {
+  Surface s(3, 1);
+  // Each pair is created in the slot the one before left: the same colour twice, then others.
+  const COLORREF colours[] = {kRed, kRed, kBlue, kBlack, kBlack, RGB(1, 2, 3)};
+  for (COLORREF c : colours) {
+    for (int x = 0; x < 3; ++x) SetPixel(s.dc(), x, 0, kWhite);
+    PenAndBrush pb(s.dc(), 0, c, c);
+    Rectangle(s.dc(), 0, 0, 3, 2);  // its top row in the pen's colour
+    EXPECT_EQ(s.at(1, 0), c);
+  }
+  {
+    PenAndBrush hollow(s.dc(), -1, kBlack, CLR_INVALID);  // the null pen and hollow brush draw nothing
+    SetPixel(s.dc(), 1, 0, kWhite);
+    Rectangle(s.dc(), 0, 0, 3, 2);
+    EXPECT_EQ(s.at(1, 0), kWhite);
+  }
+}
+
+TEST_F(GdiObjects, AFullStoreRefusesNewObjectsAndRecovers) {
+  std::vector<HGDIOBJ> made;
+  for (HGDIOBJ b; (b = CreateSolidBrush(kRed)) != nullptr;) made.push_back(b);
+  EXPECT_GT(made.size(), 60000u);  // handles hold a 16-bit slot number
+  EXPECT_EQ(CreatePen(PS_SOLID, 1, kRed), nullptr);
+  EXPECT_TRUE(DeleteObject(made.back()));
+  EXPECT_NE(CreatePen(PS_SOLID, 1, kRed), nullptr);  // a freed slot serves any kind
+  made.pop_back();
+  for (HGDIOBJ b : made) DeleteObject(b);
+  EXPECT_EQ(live_gdi_objects(), 1u);  // the pen
 }
 
 class BlockCopy : public GdiTest {};

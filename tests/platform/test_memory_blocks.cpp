@@ -33,6 +33,29 @@ TEST_F(MemoryBlocks, HandleFitsIn32BitsAndLockGivesTheBytes) {
   EXPECT_EQ(headless::live_memory_blocks(), 0u);
 }
 
+// A freed block's slot and storage serve the next block: a new handle, the old one stale, and
+// the new block as asked (zeroed, not locked, its own size), whether it fits the storage or not.
+TEST_F(MemoryBlocks, AReusedSlotGivesAFreshBlock) {
+  struct Case {
+    SIZE_T first, second;
+  };
+  for (const Case& c : {Case{64, 16}, Case{16, 64}, Case{8192, 32}, Case{0, 8}}) {
+    HGLOBAL old_block = GlobalAlloc(GMEM_MOVEABLE, c.first);
+    if (void* bytes = GlobalLock(old_block)) std::memset(bytes, 0x5A, c.first);
+    GlobalFree(old_block);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, c.second);
+    ASSERT_NE(block, nullptr);
+    EXPECT_NE(block, old_block);
+    EXPECT_EQ(GlobalSize(old_block), SIZE_T{0});
+    EXPECT_EQ(GlobalSize(block), c.second);
+    const auto* bytes = static_cast<const unsigned char*>(GlobalLock(block));
+    ASSERT_NE(bytes, nullptr);
+    for (SIZE_T i = 0; i < c.second; ++i) ASSERT_EQ(bytes[i], 0) << c.first << " then " << c.second;
+    EXPECT_EQ(GlobalUnlock(block), FALSE);  // locked once only
+    EXPECT_EQ(GlobalFree(block), nullptr);
+  }
+}
+
 TEST_F(MemoryBlocks, LockCountNests) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 4);
   void* first = GlobalLock(block);

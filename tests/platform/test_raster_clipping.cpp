@@ -132,4 +132,43 @@ TEST_F(ExtremeCoordinates, WideEllipseOutlinesOfHugeBoxesStayOnTheirPath) {
   }
 }
 
+// Shapes wholly inside the surface take short ways (no clipping, one walk of an ellipse); the
+// same shapes cut by the surface's edge take the general one. Both must give the same pixels.
+TEST_F(ExtremeCoordinates, ShortAndClippedWaysDrawTheSamePixels) {
+  struct Shape {
+    enum Kind { kBox, kEllipse, kLine } kind;
+    int w, h;        // box size, or the line's end relative to its start
+    int pen_width;   // < 0: the null pen
+    bool filled;
+  };
+  const Shape shapes[] = {
+      {Shape::kBox, 1, 1, 0, true},    {Shape::kBox, 1, 2, 0, true},     {Shape::kBox, 2, 2, 1, false},
+      {Shape::kBox, 2, 5, 0, true},    {Shape::kBox, 6, 4, 1, true},     {Shape::kBox, 5, 3, -1, true},
+      {Shape::kBox, 7, 7, 1, false},   {Shape::kEllipse, 3, 3, 0, true}, {Shape::kEllipse, 9, 5, 1, false},
+      {Shape::kEllipse, 11, 11, 0, true}, {Shape::kEllipse, 8, 13, -1, true}, {Shape::kLine, 9, 4, 1, false},
+      {Shape::kLine, -3, 11, 1, false}, {Shape::kLine, 7, -7, 0, false}, {Shape::kLine, -12, -5, 1, false},
+  };
+  constexpr int kSide = 40;
+  const auto draw = [](HDC dc, const Shape& shape, int x, int y) {
+    PenAndBrush pb(dc, shape.pen_width, kRed, shape.filled ? kBlue : CLR_INVALID);
+    if (shape.kind == Shape::kBox) Rectangle(dc, x, y, x + shape.w, y + shape.h);
+    if (shape.kind == Shape::kEllipse) Ellipse(dc, x, y, x + shape.w, y + shape.h);
+    if (shape.kind == Shape::kLine) {
+      MoveToEx(dc, x, y, nullptr);
+      LineTo(dc, x + shape.w, y + shape.h);
+    }
+  };
+  for (const Shape& shape : shapes) {
+    for (const int cut : {1, 2, 4}) {  // how far the clipped copy hangs over the top-left edge
+      Surface inside(kSide, kSide), clipped(kSide, kSide);
+      draw(inside.dc(), shape, 15, 15);
+      draw(clipped.dc(), shape, -cut, -cut);
+      for (int y = 0; y + 15 + cut < kSide; ++y)
+        for (int x = 0; x + 15 + cut < kSide; ++x)
+          ASSERT_EQ(clipped.at(x, y), inside.at(x + 15 + cut, y + 15 + cut))
+              << "shape " << &shape - shapes << " cut " << cut << " at " << x << "," << y;
+    }
+  }
+}
+
 }  // namespace

@@ -170,4 +170,26 @@ TEST_F(Text, HugeTextsAndFarPositionsAreClippedCheaply) {
   EXPECT_TRUE(TextOutA(s.dc(), 0, 0, nullptr, 0));
 }
 
+// Runs and measures are kept once made: drawing a run again, after many others and in other
+// sizes, gives the pixels and extent of its first drawing, and a size never takes another's.
+TEST_F(Text, RunsDrawnAgainMatchTheirFirstDrawing) {
+  Surface s(120, 30);
+  SetBkMode(s.dc(), TRANSPARENT);
+  const auto draw = [&](int height, const std::string& text) {
+    s.fill(kWhite);
+    Font font(s.dc(), height);
+    SIZE extent{};
+    GetTextExtentPointA(s.dc(), text.c_str(), static_cast<int>(text.size()), &extent);
+    TextOutA(s.dc(), 2, 2, text.c_str(), static_cast<int>(text.size()));
+    return std::make_pair(s.of_colour(kBlack), extent.cx);
+  };
+  const auto first = draw(-12, "Kills: 3");
+  const auto larger = draw(-16, "Kills: 3");
+  EXPECT_NE(first, larger);
+  for (int i = 0; i < 40; ++i) draw(i % 2 ? -12 : -16, "line " + std::to_string(i));
+  EXPECT_EQ(draw(-12, "Kills: 3"), first);
+  EXPECT_EQ(draw(-16, "Kills: 3"), larger);
+  EXPECT_EQ(draw(-12, "Kills: 3"), first);
+}
+
 }  // namespace

@@ -4,25 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include "frame_clock.h"
+#include "game_setup.h"
 #include "game_loop.h"
 #include "internal/library_state.h"
 #include "platform/testing/headless.h"
 
 namespace {
 
-void start_game(shooter::World& world) {
-  zorva::headless::use();
-  zorva::headless::reset();
-  zorva::reset_library_state();
-  char command_line[1] = {0};
-  shooter::game_start(world, nullptr, nullptr, command_line, SW_SHOWNORMAL, 12345);
-}
-
-void finish_game() {
-  ZORVA_finish();
-  zorva::headless::reset();
-  zorva::reset_library_state();
-}
+using zorva::bench::finish_game;
+using zorva::bench::start_game;
 
 // Times game passes, keeping some shots in the air so bullets, dodging and hits are part of
 // the work. before_pass runs untimed ahead of each pass.

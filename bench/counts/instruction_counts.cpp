@@ -16,6 +16,7 @@
 
 #include "../oracle_commands.h"
 #include "allocation_counter.h"
+#include "../game_setup.h"
 #include "game_loop.h"
 #include "internal/library_state.h"
 #include "platform/testing/headless.h"
@@ -35,19 +36,8 @@ void count(const char* figure, int warm_up, int passes, Pass pass) {
   std::printf("%s %d %llu\n", figure, passes, allocations);
 }
 
-void start_game(shooter::World& world) {
-  zorva::headless::use();
-  zorva::headless::reset();
-  zorva::reset_library_state();
-  char command_line[1] = {0};
-  shooter::game_start(world, nullptr, nullptr, command_line, SW_SHOWNORMAL, 12345);
-}
-
-void finish_game() {
-  ZORVA_finish();
-  zorva::headless::reset();
-  zorva::reset_library_state();
-}
+using zorva::bench::finish_game;
+using zorva::bench::start_game;
 
 // The passes of bench_game_pass: some shots always in the air.
 void count_game_passes(const char* figure, bool logging, int warm_up, int passes) {

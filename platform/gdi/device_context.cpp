@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/gdi/gdi_lookup.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform {
@@ -82,10 +83,13 @@ bool destroy_dc(HDC handle) {
   return true;
 }
 
-bool resolve_canvas(const DeviceContext& dc, Canvas& out) {
+bool resolve_canvas(const DeviceContext& dc, Canvas& out, CanvasUse use) {
   if (dc.window) {
     ClientView view;
     if (!client_view(dc.window, view) || !view.pixmap) return false;
+    if (use != CanvasUse::kPlace) {
+      if (Window* top = top_level_of(dc.window)) settle_shown_rows(*top);
+    }
     out.pixmap = view.pixmap;
     out.origin_x = view.client_x;
     out.origin_y = view.client_y;
@@ -98,6 +102,7 @@ bool resolve_canvas(const DeviceContext& dc, Canvas& out) {
   }
   // A memory DC always holds a bitmap (its stock one at least), selected so it stays alive.
   if (!dc.bitmap.object) return false;
+  if (use == CanvasUse::kDraw) before_bitmap_drawn(*dc.bitmap.object);
   Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
   out.pixmap = &pixels;
   out.origin_x = 0;

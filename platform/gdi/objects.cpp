@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gdi/gdi_lookup.h"
+#include "platform/gdi/shown_bitmap.h"
 
 namespace zorva::platform {
 namespace {
@@ -29,6 +30,7 @@ void free_small_object(std::uint32_t handle, GdiObject& object) {
 // A bitmap also lets its pixel memory go. Out of line: the usual deletions are of pens and
 // brushes, whose path then makes no call.
 [[gnu::noinline]] void free_bitmap(std::uint32_t handle, GdiObject& object) {
+  before_bitmap_drawn(object);  // a window showing it keeps the picture
   object.bitmap.pixels = Pixmap{};
   free_small_object(handle, object);
 }

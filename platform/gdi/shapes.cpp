@@ -4,6 +4,7 @@
 
 #include "platform/gdi/gdi_lookup.h"
 #include "platform/gdi/raster_canvas.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/raster/ellipse.h"
 #include "platform/raster/polygon_fill.h"
 #include "platform/raster/thin_line.h"
@@ -91,8 +92,32 @@ bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
   if (dc.window || pen.width > 1 || !dc.bitmap.object) return false;
   Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
   if (b.left < 0 || b.top < 0 || b.right > pixels.width || b.bottom > pixels.height) return false;
-  if (b.width() > 0 && b.height() > 0) draw_box_inside(pixels, b, pen, dc.brush.object->brush_state);
+  if (b.width() > 0 && b.height() > 0) {
+    before_bitmap_drawn(*dc.bitmap.object);
+    draw_box_inside(pixels, b, pen, dc.brush.object->brush_state);
+  }
   return true;
+}
+
+// A bitmap that a window shows is about to get this box: what the box paints entirely need
+// not be kept for it (the scene's background, drawn first every pass).
+void before_box_drawn(const DeviceContext& dc, const Box64& b) {
+  if (dc.window || !dc.bitmap.object || !dc.bitmap.object->bitmap.shown_in) return;
+  const PenState& pen = dc.pen.object->pen_state;
+  const BrushState& brush = dc.brush.object->brush_state;
+  const Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
+  // With a one-pixel pen and a brush every pixel of the box is painted; the brush alone
+  // leaves out the right column and the bottom row.
+  const bool solid = brush.fills && (pen.draws ? pen.width <= 1 : true);
+  const std::int64_t right = pen.draws ? b.right : b.right - 1;
+  const std::int64_t bottom = pen.draws ? b.bottom : b.bottom - 1;
+  if (!solid || right <= b.left || bottom <= b.top) {
+    before_bitmap_drawn(*dc.bitmap.object);
+    return;
+  }
+  const auto clamp = [](std::int64_t v, int high) { return static_cast<LONG>(std::clamp<std::int64_t>(v, 0, high)); };
+  before_bitmap_drawn(*dc.bitmap.object, RECT{clamp(b.left, pixels.width), clamp(b.top, pixels.height),
+                                              clamp(right, pixels.width), clamp(bottom, pixels.height)});
 }
 
 void draw_box(const Drawing& d, const Box64& b) {
@@ -168,7 +193,10 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   const Box64 box = normalised_box(left, top, right, bottom);
-  if (const DeviceContext* dc = find_dc(hdc); dc && draw_box_in_bitmap(*dc, box)) return TRUE;
+  const DeviceContext* dc = find_dc(hdc);
+  if (!dc) return FALSE;
+  before_box_drawn(*dc, box);
+  if (draw_box_in_bitmap(*dc, box)) return TRUE;
   Drawing d;
   if (!begin_drawing(hdc, d)) return FALSE;
   draw_box(d, box);

@@ -6,6 +6,7 @@
 
 #include "platform/driver/driver.h"
 #include "platform/gdi/gdi_lookup.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/input.h"
 #include "platform/messages/message_queue.h"
@@ -186,6 +187,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     changed.erase(std::remove(changed.begin(), changed.end(), *it), changed.end());
     if (records.active == *it) records.active = nullptr;
     if (records.focus == *it) records.focus = nullptr;
+    if (Window* window = find_window(*it)) forget_shown_rows(*window);
     windows().remove(from_handle(*it));
   }
   // Closing an owned window (a dialog) gives the keyboard back to its owner.

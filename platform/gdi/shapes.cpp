@@ -70,6 +70,10 @@ void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const 
     }
     return;
   }
+  if (brush.fills && pen.draws && brush.pixel == pen.pixel) {  // outline and inside alike: one fill
+    for (std::int64_t y = 0; y < h; ++y, row += stride) fill_pixels(row, static_cast<std::size_t>(w), pen.pixel);
+    return;
+  }
   if (!pen.draws) {  // the brush alone leaves out the right column and the bottom row
     if (!brush.fills) return;
     for (std::int64_t y = 1; y < h; ++y, row += stride) fill_pixels(row, static_cast<std::size_t>(w - 1), brush.pixel);
@@ -125,6 +129,10 @@ void draw_box(const Drawing& d, const Box64& b) {
   const RasterTarget& t = d.target;
   if (!d.has_pen) {
     if (d.has_brush) t.fill_box(b.left, b.top, b.right - 1, b.bottom - 1, d.brush_pixel);
+    return;
+  }
+  if (d.pen_width <= 1 && d.has_brush && d.brush_pixel == d.pen_pixel) {  // outline and inside alike
+    t.fill_box(b.left, b.top, b.right, b.bottom, d.pen_pixel);
     return;
   }
   if (d.has_brush) t.fill_box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1, d.brush_pixel);

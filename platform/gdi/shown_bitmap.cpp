@@ -97,11 +97,12 @@ void hand_over_shown_pixels(GdiObject& bitmap, const RECT& overwritten) {
   std::swap(pixels, shown.spare);
   copy_rows(shown.picture, 0, 0, pixels, 0, top);
   copy_rows(shown.picture, 0, bottom, pixels, bottom, height - bottom);
+  // Beside the box a few columns at most, usually: copied pixel by pixel, not by call.
   for (int y = top; y < bottom; ++y) {
     const std::uint32_t* from = shown.picture.row(y);
     std::uint32_t* to = pixels.row(y);
-    std::copy(from, from + left, to);
-    std::copy(from + right, from + width, to + right);
+    for (int x = 0; x < left; ++x) to[x] = from[x];
+    for (int x = right; x < width; ++x) to[x] = from[x];
   }
   shown.pixels = &shown.picture;
   shown.bitmap = 0;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -95,12 +96,14 @@ class HandleStore {
   static constexpr std::uint32_t kBlockSize = 256;
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;  // end of the free chain
 
-  struct Entry {
+  struct EntryFields {
     std::uintptr_t live_handle = 0;  // the handle of the live record; 0 while the slot is free
     std::uint32_t generation = 0;
     std::uint32_t next_free = kNone;
     Record record;
   };
+  // Entries a power of two apart, so finding one is a shift rather than a multiplication.
+  struct alignas(std::bit_ceil(sizeof(EntryFields))) Entry : EntryFields {};
   using Block = std::array<Entry, kBlockSize>;
 
   Entry& entry(std::uint32_t slot) { return (*blocks_[slot / kBlockSize])[slot % kBlockSize]; }
@@ -110,7 +113,7 @@ class HandleStore {
   // then needs no registers saved on its usual path.
   [[gnu::noinline]] std::uint32_t new_slot(std::size_t list) {
     if (used_ < kMaxSlots) {
-      if (used_ % kBlockSize == 0) blocks_.push_back(std::make_unique<Block>());
+      if (used_ % kBlockSize == 0) blocks_[used_ / kBlockSize] = std::make_unique<Block>();
       return used_++;
     }
     for (std::size_t other = 0; other < Lists; ++other) {
@@ -123,7 +126,8 @@ class HandleStore {
   }
 
   std::uint32_t tag_;
-  std::vector<std::unique_ptr<Block>> blocks_;
+  // In place, not in a vector: a look-up then reads one pointer fewer.
+  std::array<std::unique_ptr<Block>, (kMaxSlots + kBlockSize - 1) / kBlockSize> blocks_;
   std::uint32_t used_ = 0;  // slots ever taken
   std::array<std::uint32_t, Lists> free_heads_;
   std::size_t live_ = 0;

@@ -147,13 +147,12 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
   DeviceContext* dc = find_dc(hdc);
   GdiObject* object = find_gdi_object(h);
   if (!dc || !object || object->delete_pending) [[unlikely]] return nullptr;
-  switch (object->kind) {
-    case GdiKind::kPen: return swap_selection(dc->pen, h, *object);
-    case GdiKind::kBrush: return swap_selection(dc->brush, h, *object);
-    case GdiKind::kFont: return swap_selection(dc->font, h, *object);
-    case GdiKind::kBitmap: return select_bitmap(*dc, h, *object);
-    case GdiKind::kFree: break;
-  }
+  // Pens and brushes first: the package selects four of them for every shape.
+  const GdiKind kind = object->kind;
+  if (kind == GdiKind::kPen) [[likely]] return swap_selection(dc->pen, h, *object);
+  if (kind == GdiKind::kBrush) [[likely]] return swap_selection(dc->brush, h, *object);
+  if (kind == GdiKind::kFont) return swap_selection(dc->font, h, *object);
+  if (kind == GdiKind::kBitmap) return select_bitmap(*dc, h, *object);
   return nullptr;
 }
 

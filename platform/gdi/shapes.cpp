@@ -56,20 +56,14 @@ void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel
 
 // A box wholly inside the pixels, with a one-pixel pen or none: each row written straight,
 // without clipping. The outline and the inside are disjoint, so the order does not matter.
-void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const BrushState& brush) {
+// Boxes larger than two pixels a side, out of line so that the tiny ones (the stars) need
+// no registers saved.
+[[gnu::noinline]] void draw_larger_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen,
+                                              const BrushState& brush) {
   const std::int64_t w = b.width();
   const std::int64_t h = b.height();
   const std::size_t stride = static_cast<std::size_t>(pixels.width);
   std::uint32_t* row = pixels.row(static_cast<int>(b.top)) + b.left;
-  if (pen.draws && w <= 2 && h <= 2) {  // a box of one or two pixels a side is all outline
-    row[0] = pen.pixel;
-    if (w == 2) row[1] = pen.pixel;
-    if (h == 2) {
-      row[stride] = pen.pixel;
-      if (w == 2) row[stride + 1] = pen.pixel;
-    }
-    return;
-  }
   if (brush.fills && pen.draws && brush.pixel == pen.pixel) {  // outline and inside alike: one fill
     for (std::int64_t y = 0; y < h; ++y, row += stride) fill_pixels(row, static_cast<std::size_t>(w), pen.pixel);
     return;
@@ -89,24 +83,38 @@ void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const 
   if (h > 1) fill_pixels(row + stride, static_cast<std::size_t>(w), pen.pixel);
 }
 
+void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const BrushState& brush) {
+  const std::int64_t w = b.width();
+  const std::int64_t h = b.height();
+  if (pen.draws && w <= 2 && h <= 2) {  // a box of one or two pixels a side is all outline
+    const std::size_t stride = static_cast<std::size_t>(pixels.width);
+    std::uint32_t* row = pixels.row(static_cast<int>(b.top)) + b.left;
+    row[0] = pen.pixel;
+    if (w == 2) row[1] = pen.pixel;
+    if (h == 2) {
+      row[stride] = pen.pixel;
+      if (w == 2) row[stride + 1] = pen.pixel;
+    }
+    return;
+  }
+  draw_larger_box_inside(pixels, b, pen, brush);
+}
+
 // The short way for what most calls draw: a box inside a memory DC's bitmap with a one-pixel
-// pen or none. False when the box needs the general path.
+// pen or none. False when the box needs the general path. The caller has made a bitmap that
+// a window shows hand its pixels over.
 bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
   const PenState& pen = dc.pen.object->pen_state;
   if (dc.window || pen.width > 1 || !dc.bitmap.object) return false;
   Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
   if (b.left < 0 || b.top < 0 || b.right > pixels.width || b.bottom > pixels.height) return false;
-  if (b.width() > 0 && b.height() > 0) {
-    before_bitmap_drawn(*dc.bitmap.object);
-    draw_box_inside(pixels, b, pen, dc.brush.object->brush_state);
-  }
+  if (b.width() > 0 && b.height() > 0) draw_box_inside(pixels, b, pen, dc.brush.object->brush_state);
   return true;
 }
 
 // A bitmap that a window shows is about to get this box: what the box paints entirely need
 // not be kept for it (the scene's background, drawn first every pass).
-void before_box_drawn(const DeviceContext& dc, const Box64& b) {
-  if (dc.window || !dc.bitmap.object || !dc.bitmap.object->bitmap.shown_in) return;
+[[gnu::noinline]] void before_box_drawn(const DeviceContext& dc, const Box64& b) {
   const PenState& pen = dc.pen.object->pen_state;
   const BrushState& brush = dc.brush.object->brush_state;
   const Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
@@ -203,8 +211,11 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
   const Box64 box = normalised_box(left, top, right, bottom);
   const DeviceContext* dc = find_dc(hdc);
   if (!dc) return FALSE;
-  before_box_drawn(*dc, box);
-  if (draw_box_in_bitmap(*dc, box)) return TRUE;
+  if (!dc->window && dc->bitmap.object) {
+    if (dc->bitmap.object->bitmap.shown_in) [[unlikely]]
+      before_box_drawn(*dc, box);
+    if (draw_box_in_bitmap(*dc, box)) return TRUE;
+  }
   Drawing d;
   if (!begin_drawing(hdc, d)) return FALSE;
   draw_box(d, box);

@@ -31,19 +31,21 @@ class HandleStore {
   // slot's last occupant left it (the caller fills it in), and its handle; nullptr when the
   // store is full.
   Record* add(std::uint32_t& handle, std::size_t list = 0) {
+    if (Record* reused = add_from_free_list(handle, list)) [[likely]]
+      return reused;
+    const std::uint32_t slot = new_slot(list);
+    return slot == kNone ? nullptr : take(slot, handle);
+  }
+
+  // add, but only from chain `list`: nullptr when it is empty. It makes no call, so a caller
+  // that leaves the rest to a function of its own saves no registers on its usual path.
+  Record* add_from_free_list(std::uint32_t& handle, std::size_t list = 0) {
     std::uint32_t& head = free_heads_[list];
-    std::uint32_t slot = head;
-    if (slot != kNone) [[likely]] {
-      head = entry(slot).next_free;
-    } else {
-      slot = new_slot(list);
-      if (slot == kNone) return nullptr;
-    }
-    Entry& e = entry(slot);
-    handle = tag_ | (e.generation << 16) | (slot + 1);
-    e.live_handle = handle;
-    ++live_;
-    return &e.record;
+    const std::uint32_t slot = head;
+    if (slot == kNone) [[unlikely]]
+      return nullptr;
+    head = entry(slot).next_free;
+    return take(slot, handle);
   }
 
   // The live record for a handle's value (as the API's pointer type carries it), or nullptr
@@ -107,6 +109,14 @@ class HandleStore {
   using Block = std::array<Entry, kBlockSize>;
 
   Entry& entry(std::uint32_t slot) { return (*blocks_[slot / kBlockSize])[slot % kBlockSize]; }
+
+  Record* take(std::uint32_t slot, std::uint32_t& handle) {
+    Entry& e = entry(slot);
+    handle = tag_ | (e.generation << 16) | (slot + 1);
+    e.live_handle = handle;
+    ++live_;
+    return &e.record;
+  }
 
   // A slot never used before (a new block of them when needed); once all are used, a free
   // slot of another chain than `list`; kNone when the store is full. Kept out of add, which

@@ -83,7 +83,8 @@ void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel
   if (h > 1) fill_pixels(row + stride, static_cast<std::size_t>(w), pen.pixel);
 }
 
-void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const BrushState& brush) {
+[[gnu::always_inline]] inline void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen,
+                                                const BrushState& brush) {
   const std::int64_t w = b.width();
   const std::int64_t h = b.height();
   if (pen.draws && w <= 2 && h <= 2) {  // a box of one or two pixels a side is all outline
@@ -103,7 +104,7 @@ void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const 
 // The short way for what most calls draw: a box inside a memory DC's bitmap with a one-pixel
 // pen or none. False when the box needs the general path. The caller has made a bitmap that
 // a window shows hand its pixels over.
-bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
+inline bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
   const PenState& pen = dc.pen.object->pen_state;
   if (dc.window || pen.width > 1 || !dc.bitmap.object) return false;
   Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
@@ -150,6 +151,21 @@ void draw_box(const Drawing& d, const Box64& b) {
   }
   const Point64 corners[4] = {{b.left, b.top}, {b.right - 1, b.top}, {b.right - 1, b.bottom - 1}, {b.left, b.bottom - 1}};
   draw_wide_path(t, corners, true, d.pen_width, d.pen_pixel);
+}
+
+// Rectangle for any DC and box.
+[[gnu::noinline]] BOOL any_rectangle(HDC hdc, const Box64& box) {
+  const DeviceContext* dc = find_dc(hdc);
+  if (!dc) return FALSE;
+  if (!dc->window && dc->bitmap.object) {
+    if (dc->bitmap.object->bitmap.shown_in) before_box_drawn(*dc, box);
+    if (draw_box_in_bitmap(*dc, box)) return TRUE;
+  }
+  Drawing d;
+  if (!begin_drawing(hdc, d)) return FALSE;
+  draw_box(d, box);
+  canvas_changed(*d.dc);
+  return TRUE;
 }
 
 }  // namespace
@@ -208,19 +224,13 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
 }
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-  const Box64 box = normalised_box(left, top, right, bottom);
-  const DeviceContext* dc = find_dc(hdc);
-  if (!dc) return FALSE;
-  if (!dc->window && dc->bitmap.object) {
-    if (dc->bitmap.object->bitmap.shown_in) [[unlikely]]
-      before_box_drawn(*dc, box);
-    if (draw_box_in_bitmap(*dc, box)) return TRUE;
+  // Most boxes lie inside a memory DC's bitmap that no window shows: drawn here, with
+  // nothing set up that they do not need.
+  if (const DeviceContext* dc = find_dc(hdc); dc && !dc->window && dc->bitmap.object &&
+                                              !dc->bitmap.object->bitmap.shown_in) [[likely]] {
+    if (draw_box_in_bitmap(*dc, normalised_box(left, top, right, bottom))) return TRUE;
   }
-  Drawing d;
-  if (!begin_drawing(hdc, d)) return FALSE;
-  draw_box(d, box);
-  canvas_changed(*d.dc);
-  return TRUE;
+  return any_rectangle(hdc, normalised_box(left, top, right, bottom));
 }
 
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {

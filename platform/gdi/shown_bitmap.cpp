@@ -95,18 +95,20 @@ void hand_over_shown_pixels(GdiObject& bitmap, const RECT& overwritten) {
   if (shown.spare.width != pixels.width || shown.spare.height != height) shown.spare = Pixmap(pixels.width, height);
   std::swap(shown.picture, pixels);
   std::swap(pixels, shown.spare);
-  copy_rows(shown.picture, 0, 0, pixels, 0, top);
-  copy_rows(shown.picture, 0, bottom, pixels, bottom, height - bottom);
-  // Beside the box a few columns at most, usually: copied pixel by pixel, not by call.
-  for (int y = top; y < bottom; ++y) {
-    const std::uint32_t* from = shown.picture.row(y);
-    std::uint32_t* to = pixels.row(y);
-    for (int x = 0; x < left; ++x) to[x] = from[x];
-    for (int x = right; x < width; ++x) to[x] = from[x];
-  }
   shown.pixels = &shown.picture;
   shown.bitmap = 0;
   bitmap.bitmap.shown_in = nullptr;
+  copy_rows(shown.picture, 0, 0, pixels, 0, top);
+  copy_rows(shown.picture, 0, bottom, pixels, bottom, height - bottom);
+  // Beside the box a few columns at most, usually: copied pixel by pixel, not by call.
+  if (top >= bottom || (left == 0 && right == width)) return;
+  const std::uint32_t* from = shown.picture.row(top);
+  std::uint32_t* to = pixels.row(top);
+  const std::size_t stride = static_cast<std::size_t>(width);
+  for (int y = top; y < bottom; ++y, from += stride, to += stride) {
+    for (int x = 0; x < left; ++x) to[x] = from[x];
+    for (int x = right; x < width; ++x) to[x] = from[x];
+  }
 }
 
 FrameView frame_view_of(const Window& window) {

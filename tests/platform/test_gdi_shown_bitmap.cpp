@@ -25,6 +25,7 @@ enum class Step {
   kFillCorner,    // blue 2x2 box at (1, 1) of the surface
   kWindowPixel,   // green pixel at (1, 1) through the window's DC
   kReadWindow,    // a readback of the window through its DC
+  kErase,         // the window repainted, its background erased first
   kDeleteSurface  // the surface's bitmap goes
 };
 
@@ -48,6 +49,7 @@ TEST(ShownBitmap, WindowAndBitmapHoldWhatPlainCopiesWould) {
       {"window drawn on", {Step::kCopy, Step::kFillAll, Step::kCopy, Step::kWindowPixel, Step::kFillLeft}, kGreen, kRed,
        kGreen, kRed},
       {"read, then drawn", {Step::kFillAll, Step::kCopy, Step::kReadWindow, Step::kFillCorner}, kRed, kRed, kBlue, kRed},
+      {"erased", {Step::kFillAll, Step::kCopy, Step::kErase, Step::kFillCorner}, kWhite, kWhite, kBlue, kRed},
       {"bitmap deleted", {Step::kFillAll, Step::kCopy, Step::kDeleteSurface}, kRed, kRed, kRed, kRed},
   };
   for (const Case& c : cases) {
@@ -71,6 +73,10 @@ TEST(ShownBitmap, WindowAndBitmapHoldWhatPlainCopiesWould) {
         case Step::kFillCorner: box(1, 1, 3, 3, kBlue); break;
         case Step::kWindowPixel: SetPixel(dc, 1, 1, kGreen); break;
         case Step::kReadWindow: EXPECT_NE(GetPixel(dc, 0, 0), CLR_INVALID); break;
+        case Step::kErase:
+          InvalidateRect(window, nullptr, TRUE);
+          drain();
+          break;
         case Step::kDeleteSurface: surface.reset(); break;
       }
     }

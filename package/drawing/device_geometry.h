@@ -34,9 +34,14 @@ inline DevicePoint to_device(Point logical) {
   return {std::int64_t{g_state.origin_x} + logical.x, std::int64_t{g_state.origin_y} - logical.y};
 }
 
-// A coordinate clamped to the safe range, as GDI takes it.
+// A coordinate clamped to the safe range, as GDI takes it. Nearly every coordinate already
+// lies in it: one test, and the clamping only for the others.
 inline int clamp_to_safe(std::int64_t value) {
-  return static_cast<int>(std::clamp(value, -kSafeCoordinate, kSafeCoordinate));
+  // Unsigned, so that no value overflows: those below the range wrap round to above it.
+  if (static_cast<std::uint64_t>(value) + static_cast<std::uint64_t>(kSafeCoordinate) <=
+      static_cast<std::uint64_t>(2 * kSafeCoordinate)) [[likely]]
+    return static_cast<int>(value);
+  return value < 0 ? static_cast<int>(-kSafeCoordinate) : static_cast<int>(kSafeCoordinate);
 }
 
 // Clips the segment a-b to the safe square. Returns false when nothing of it lies inside.

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -30,19 +31,21 @@ class HandleStore {
   // slot's last occupant left it (the caller fills it in), and its handle; nullptr when the
   // store is full.
   Record* add(std::uint32_t& handle, std::size_t list = 0) {
+    if (Record* reused = add_from_free_list(handle, list)) [[likely]]
+      return reused;
+    const std::uint32_t slot = new_slot(list);
+    return slot == kNone ? nullptr : take(slot, handle);
+  }
+
+  // add, but only from chain `list`: nullptr when it is empty. It makes no call, so a caller
+  // that leaves the rest to a function of its own saves no registers on its usual path.
+  Record* add_from_free_list(std::uint32_t& handle, std::size_t list = 0) {
     std::uint32_t& head = free_heads_[list];
-    std::uint32_t slot = head;
-    if (slot != kNone) [[likely]] {
-      head = entry(slot).next_free;
-    } else {
-      slot = new_slot(list);
-      if (slot == kNone) return nullptr;
-    }
-    Entry& e = entry(slot);
-    handle = tag_ | (e.generation << 16) | (slot + 1);
-    e.live_handle = handle;
-    ++live_;
-    return &e.record;
+    const std::uint32_t slot = head;
+    if (slot == kNone) [[unlikely]]
+      return nullptr;
+    head = entry(slot).next_free;
+    return take(slot, handle);
   }
 
   // The live record for a handle's value (as the API's pointer type carries it), or nullptr
@@ -95,22 +98,32 @@ class HandleStore {
   static constexpr std::uint32_t kBlockSize = 256;
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;  // end of the free chain
 
-  struct Entry {
+  struct EntryFields {
     std::uintptr_t live_handle = 0;  // the handle of the live record; 0 while the slot is free
     std::uint32_t generation = 0;
     std::uint32_t next_free = kNone;
     Record record;
   };
+  // Entries a power of two apart, so finding one is a shift rather than a multiplication.
+  struct alignas(std::bit_ceil(sizeof(EntryFields))) Entry : EntryFields {};
   using Block = std::array<Entry, kBlockSize>;
 
   Entry& entry(std::uint32_t slot) { return (*blocks_[slot / kBlockSize])[slot % kBlockSize]; }
+
+  Record* take(std::uint32_t slot, std::uint32_t& handle) {
+    Entry& e = entry(slot);
+    handle = tag_ | (e.generation << 16) | (slot + 1);
+    e.live_handle = handle;
+    ++live_;
+    return &e.record;
+  }
 
   // A slot never used before (a new block of them when needed); once all are used, a free
   // slot of another chain than `list`; kNone when the store is full. Kept out of add, which
   // then needs no registers saved on its usual path.
   [[gnu::noinline]] std::uint32_t new_slot(std::size_t list) {
     if (used_ < kMaxSlots) {
-      if (used_ % kBlockSize == 0) blocks_.push_back(std::make_unique<Block>());
+      if (used_ % kBlockSize == 0) blocks_[used_ / kBlockSize] = std::make_unique<Block>();
       return used_++;
     }
     for (std::size_t other = 0; other < Lists; ++other) {
@@ -123,7 +136,8 @@ class HandleStore {
   }
 
   std::uint32_t tag_;
-  std::vector<std::unique_ptr<Block>> blocks_;
+  // In place, not in a vector: a look-up then reads one pointer fewer.
+  std::array<std::unique_ptr<Block>, (kMaxSlots + kBlockSize - 1) / kBlockSize> blocks_;
   std::uint32_t used_ = 0;  // slots ever taken
   std::array<std::uint32_t, Lists> free_heads_;
   std::size_t live_ = 0;

@@ -12,7 +12,7 @@
 namespace zorva::platform {
 
 struct Window;
-struct Pixmap;
+struct FrameView;
 namespace text {
 class GlyphSource;
 }
@@ -32,8 +32,9 @@ class Driver {
   virtual bool open_window(Window& window) = 0;
   virtual void close_window(Window& window) = 0;
   virtual void set_title(Window& window) = 0;
-  // Shows `pixels` in the window: its framebuffer with any open popup already drawn over it.
-  virtual void present(Window& window, const Pixmap& pixels) = 0;
+  // Shows `frame` in the window: its framebuffer with any open popup already drawn over it,
+  // some rows perhaps straight from a bitmap (copy it row run by row run, once).
+  virtual void present(Window& window, const FrameView& frame) = 0;
 
   // ---- input ----
   // Reports pending OS input through os_events.h; never blocks.

@@ -4,17 +4,19 @@
 #include <vector>
 
 #include "platform/driver/driver.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/windows/window.h"
 #include "platform/windows/window_internal.h"
 
 namespace zorva::platform {
 
-const Pixmap& presentable_frame(const Window& window, Pixmap& scratch) {
-  if (!menus::has_overlay(window)) return window.framebuffer;
+FrameView presentable_frame(Window& window, Pixmap& scratch) {
+  if (!menus::has_overlay(window)) return frame_view_of(window);
+  settle_shown_rows(window);
   scratch = window.framebuffer;
   menus::paint_overlay(window, scratch);
-  return scratch;
+  return FrameView(scratch);
 }
 
 void present_changed_windows() {

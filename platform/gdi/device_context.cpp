@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/gdi/gdi_lookup.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/windows/window.h"
 
 namespace zorva::platform {
@@ -82,10 +83,13 @@ bool destroy_dc(HDC handle) {
   return true;
 }
 
-bool resolve_canvas(const DeviceContext& dc, Canvas& out) {
+bool resolve_canvas(const DeviceContext& dc, Canvas& out, CanvasUse use) {
   if (dc.window) {
     ClientView view;
     if (!client_view(dc.window, view) || !view.pixmap) return false;
+    if (use != CanvasUse::kPlace) {
+      if (Window* top = top_level_of(dc.window)) settle_shown_rows(*top);
+    }
     out.pixmap = view.pixmap;
     out.origin_x = view.client_x;
     out.origin_y = view.client_y;
@@ -98,6 +102,7 @@ bool resolve_canvas(const DeviceContext& dc, Canvas& out) {
   }
   // A memory DC always holds a bitmap (its stock one at least), selected so it stays alive.
   if (!dc.bitmap.object) return false;
+  if (use == CanvasUse::kDraw) before_bitmap_drawn(*dc.bitmap.object);
   Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
   out.pixmap = &pixels;
   out.origin_x = 0;
@@ -142,13 +147,12 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
   DeviceContext* dc = find_dc(hdc);
   GdiObject* object = find_gdi_object(h);
   if (!dc || !object || object->delete_pending) [[unlikely]] return nullptr;
-  switch (object->kind) {
-    case GdiKind::kPen: return swap_selection(dc->pen, h, *object);
-    case GdiKind::kBrush: return swap_selection(dc->brush, h, *object);
-    case GdiKind::kFont: return swap_selection(dc->font, h, *object);
-    case GdiKind::kBitmap: return select_bitmap(*dc, h, *object);
-    case GdiKind::kFree: break;
-  }
+  // Pens and brushes first: the package selects four of them for every shape.
+  const GdiKind kind = object->kind;
+  if (kind == GdiKind::kPen) [[likely]] return swap_selection(dc->pen, h, *object);
+  if (kind == GdiKind::kBrush) [[likely]] return swap_selection(dc->brush, h, *object);
+  if (kind == GdiKind::kFont) return swap_selection(dc->font, h, *object);
+  if (kind == GdiKind::kBitmap) return select_bitmap(*dc, h, *object);
   return nullptr;
 }
 

@@ -40,8 +40,13 @@ HDC create_dc(HWND window, bool paint);
 // Deselects everything and frees the DC.
 bool destroy_dc(HDC dc);
 
+// What a caller does with a resolved canvas. Drawing and reading settle a window's rows
+// shown from a bitmap first, and drawing makes a bitmap that a window shows hand its
+// pixels over (platform/gdi/shown_bitmap.h); placing leaves both as they are.
+enum class CanvasUse { kDraw, kRead, kPlace };
+
 // Resolves the DC's current drawing target; false if the DC has none.
-bool resolve_canvas(const DeviceContext& dc, Canvas& out);
+bool resolve_canvas(const DeviceContext& dc, Canvas& out, CanvasUse use = CanvasUse::kDraw);
 // Tells the platform that pixels drawn through this DC changed (window DCs get presented).
 void canvas_changed(const DeviceContext& dc);
 

@@ -28,6 +28,7 @@ struct Brush {
 
 struct Bitmap {
   Pixmap pixels;
+  HWND shown_in = nullptr;  // the window that shows these pixels without a copy of its own
 };
 
 // What drawing needs of a pen or a brush, worked out when it is made. The defaults are those

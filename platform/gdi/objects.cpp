@@ -4,20 +4,32 @@
 #include <algorithm>
 
 #include "platform/gdi/gdi_lookup.h"
+#include "platform/gdi/shown_bitmap.h"
 
 namespace zorva::platform {
 namespace {
 
 GdiObjectTable& objects() { return platform_state().gdi_objects; }
 
+void reset_object(GdiObject& object, GdiKind kind) {
+  object.kind = kind;
+  object.stock = false;
+  object.delete_pending = false;
+  object.selected_count = 0;
+}
+
 // A fresh slot of the given kind; nullptr when the store is full.
 GdiObject* new_object(GdiObjectTable& table, GdiKind kind, std::uint32_t& handle) {
   GdiObject* object = table.store.add(handle, static_cast<std::size_t>(kind));
-  if (!object) return nullptr;
-  object->kind = kind;
-  object->stock = false;
-  object->delete_pending = false;
-  object->selected_count = 0;
+  if (object) reset_object(*object, kind);
+  return object;
+}
+
+// The slot of the last object of that kind deleted, or nullptr when there is none.
+GdiObject* reused_object(GdiKind kind, std::uint32_t& handle) {
+  GdiObject* object = objects().store.add_from_free_list(handle, static_cast<std::size_t>(kind));
+  if (object) [[likely]]
+    reset_object(*object, kind);
   return object;
 }
 
@@ -29,6 +41,7 @@ void free_small_object(std::uint32_t handle, GdiObject& object) {
 // A bitmap also lets its pixel memory go. Out of line: the usual deletions are of pens and
 // brushes, whose path then makes no call.
 [[gnu::noinline]] void free_bitmap(std::uint32_t handle, GdiObject& object) {
+  before_bitmap_drawn(object);  // a window showing it keeps the picture
   object.bitmap.pixels = Pixmap{};
   free_small_object(handle, object);
 }
@@ -52,6 +65,24 @@ void set_brush(GdiObject& object, const Brush& brush) {
   if (object.brush == brush) return;
   object.brush = brush;
   object.brush_state = BrushState{!brush.hollow, pixel_from_colorref(brush.color)};
+}
+
+// A pen or a brush in a slot never used by one before: out of line, so that the usual
+// creation, from a freed slot, makes no call.
+[[gnu::noinline]] HPEN new_pen(int style, int width, COLORREF color) {
+  std::uint32_t handle = 0;
+  GdiObject* object = new_object(objects(), GdiKind::kPen, handle);
+  if (!object) return nullptr;
+  set_pen(*object, Pen{style == PS_NULL ? PS_NULL : PS_SOLID, width < 0 ? 0 : width, color & 0x00FFFFFFu});
+  return to_handle<HPEN>(handle);
+}
+
+[[gnu::noinline]] HBRUSH new_brush(COLORREF color) {
+  std::uint32_t handle = 0;
+  GdiObject* object = new_object(objects(), GdiKind::kBrush, handle);
+  if (!object) return nullptr;
+  set_brush(*object, Brush{false, color & 0x00FFFFFFu});
+  return to_handle<HBRUSH>(handle);
 }
 
 // Stock objects go into the table being built, which is not yet the platform's.
@@ -150,16 +181,18 @@ HGDIOBJ WINAPI GetStockObject(int i) {
 
 HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color) {
   std::uint32_t handle = 0;
-  GdiObject* object = new_object(objects(), GdiKind::kPen, handle);
-  if (!object) return nullptr;
+  GdiObject* object = reused_object(GdiKind::kPen, handle);
+  if (!object) [[unlikely]]
+    return new_pen(iStyle, cWidth, color);
   set_pen(*object, Pen{iStyle == PS_NULL ? PS_NULL : PS_SOLID, cWidth < 0 ? 0 : cWidth, color & 0x00FFFFFFu});
   return to_handle<HPEN>(handle);
 }
 
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
   std::uint32_t handle = 0;
-  GdiObject* object = new_object(objects(), GdiKind::kBrush, handle);
-  if (!object) return nullptr;
+  GdiObject* object = reused_object(GdiKind::kBrush, handle);
+  if (!object) [[unlikely]]
+    return new_brush(color);
   set_brush(*object, Brush{false, color & 0x00FFFFFFu});
   return to_handle<HBRUSH>(handle);
 }

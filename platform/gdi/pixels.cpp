@@ -34,7 +34,7 @@ COLORREF WINAPI SetPixel(HDC hdc, int x, int y, COLORREF color) {
 COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
   const DeviceContext* dc = find_dc(hdc);
   Canvas canvas;
-  if (!dc || !resolve_canvas(*dc, canvas)) return CLR_INVALID;
+  if (!dc || !resolve_canvas(*dc, canvas, CanvasUse::kRead)) return CLR_INVALID;
   const std::uint32_t* pixel = pixel_at(canvas, x, y);
   return pixel ? colorref_from_pixel(*pixel) : CLR_INVALID;
 }

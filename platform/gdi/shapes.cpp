@@ -4,6 +4,7 @@
 
 #include "platform/gdi/gdi_lookup.h"
 #include "platform/gdi/raster_canvas.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/raster/ellipse.h"
 #include "platform/raster/polygon_fill.h"
 #include "platform/raster/thin_line.h"
@@ -55,18 +56,16 @@ void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel
 
 // A box wholly inside the pixels, with a one-pixel pen or none: each row written straight,
 // without clipping. The outline and the inside are disjoint, so the order does not matter.
-void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const BrushState& brush) {
+// Boxes larger than two pixels a side, out of line so that the tiny ones (the stars) need
+// no registers saved.
+[[gnu::noinline]] void draw_larger_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen,
+                                              const BrushState& brush) {
   const std::int64_t w = b.width();
   const std::int64_t h = b.height();
   const std::size_t stride = static_cast<std::size_t>(pixels.width);
   std::uint32_t* row = pixels.row(static_cast<int>(b.top)) + b.left;
-  if (pen.draws && w <= 2 && h <= 2) {  // a box of one or two pixels a side is all outline
-    row[0] = pen.pixel;
-    if (w == 2) row[1] = pen.pixel;
-    if (h == 2) {
-      row[stride] = pen.pixel;
-      if (w == 2) row[stride + 1] = pen.pixel;
-    }
+  if (brush.fills && pen.draws && brush.pixel == pen.pixel) {  // outline and inside alike: one fill
+    for (std::int64_t y = 0; y < h; ++y, row += stride) fill_pixels(row, static_cast<std::size_t>(w), pen.pixel);
     return;
   }
   if (!pen.draws) {  // the brush alone leaves out the right column and the bottom row
@@ -84,15 +83,54 @@ void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen, const 
   if (h > 1) fill_pixels(row + stride, static_cast<std::size_t>(w), pen.pixel);
 }
 
+[[gnu::always_inline]] inline void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen,
+                                                const BrushState& brush) {
+  const std::int64_t w = b.width();
+  const std::int64_t h = b.height();
+  if (pen.draws && w <= 2 && h <= 2) {  // a box of one or two pixels a side is all outline
+    const std::size_t stride = static_cast<std::size_t>(pixels.width);
+    std::uint32_t* row = pixels.row(static_cast<int>(b.top)) + b.left;
+    row[0] = pen.pixel;
+    if (w == 2) row[1] = pen.pixel;
+    if (h == 2) {
+      row[stride] = pen.pixel;
+      if (w == 2) row[stride + 1] = pen.pixel;
+    }
+    return;
+  }
+  draw_larger_box_inside(pixels, b, pen, brush);
+}
+
 // The short way for what most calls draw: a box inside a memory DC's bitmap with a one-pixel
-// pen or none. False when the box needs the general path.
-bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
+// pen or none. False when the box needs the general path. The caller has made a bitmap that
+// a window shows hand its pixels over.
+inline bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
   const PenState& pen = dc.pen.object->pen_state;
   if (dc.window || pen.width > 1 || !dc.bitmap.object) return false;
   Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
   if (b.left < 0 || b.top < 0 || b.right > pixels.width || b.bottom > pixels.height) return false;
   if (b.width() > 0 && b.height() > 0) draw_box_inside(pixels, b, pen, dc.brush.object->brush_state);
   return true;
+}
+
+// A bitmap that a window shows is about to get this box: what the box paints entirely need
+// not be kept for it (the scene's background, drawn first every pass).
+[[gnu::noinline]] void before_box_drawn(const DeviceContext& dc, const Box64& b) {
+  const PenState& pen = dc.pen.object->pen_state;
+  const BrushState& brush = dc.brush.object->brush_state;
+  const Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
+  // With a one-pixel pen and a brush every pixel of the box is painted; the brush alone
+  // leaves out the right column and the bottom row.
+  const bool solid = brush.fills && (pen.draws ? pen.width <= 1 : true);
+  const std::int64_t right = pen.draws ? b.right : b.right - 1;
+  const std::int64_t bottom = pen.draws ? b.bottom : b.bottom - 1;
+  if (!solid || right <= b.left || bottom <= b.top) {
+    before_bitmap_drawn(*dc.bitmap.object);
+    return;
+  }
+  const auto clamp = [](std::int64_t v, int high) { return static_cast<LONG>(std::clamp<std::int64_t>(v, 0, high)); };
+  before_bitmap_drawn(*dc.bitmap.object, RECT{clamp(b.left, pixels.width), clamp(b.top, pixels.height),
+                                              clamp(right, pixels.width), clamp(bottom, pixels.height)});
 }
 
 void draw_box(const Drawing& d, const Box64& b) {
@@ -102,6 +140,10 @@ void draw_box(const Drawing& d, const Box64& b) {
     if (d.has_brush) t.fill_box(b.left, b.top, b.right - 1, b.bottom - 1, d.brush_pixel);
     return;
   }
+  if (d.pen_width <= 1 && d.has_brush && d.brush_pixel == d.pen_pixel) {  // outline and inside alike
+    t.fill_box(b.left, b.top, b.right, b.bottom, d.pen_pixel);
+    return;
+  }
   if (d.has_brush) t.fill_box(b.left + 1, b.top + 1, b.right - 1, b.bottom - 1, d.brush_pixel);
   if (d.pen_width <= 1) {
     thin_box_outline(t, b, d.pen_pixel);
@@ -109,6 +151,21 @@ void draw_box(const Drawing& d, const Box64& b) {
   }
   const Point64 corners[4] = {{b.left, b.top}, {b.right - 1, b.top}, {b.right - 1, b.bottom - 1}, {b.left, b.bottom - 1}};
   draw_wide_path(t, corners, true, d.pen_width, d.pen_pixel);
+}
+
+// Rectangle for any DC and box.
+[[gnu::noinline]] BOOL any_rectangle(HDC hdc, const Box64& box) {
+  const DeviceContext* dc = find_dc(hdc);
+  if (!dc) return FALSE;
+  if (!dc->window && dc->bitmap.object) {
+    if (dc->bitmap.object->bitmap.shown_in) before_box_drawn(*dc, box);
+    if (draw_box_in_bitmap(*dc, box)) return TRUE;
+  }
+  Drawing d;
+  if (!begin_drawing(hdc, d)) return FALSE;
+  draw_box(d, box);
+  canvas_changed(*d.dc);
+  return TRUE;
 }
 
 }  // namespace
@@ -167,13 +224,13 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
 }
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-  const Box64 box = normalised_box(left, top, right, bottom);
-  if (const DeviceContext* dc = find_dc(hdc); dc && draw_box_in_bitmap(*dc, box)) return TRUE;
-  Drawing d;
-  if (!begin_drawing(hdc, d)) return FALSE;
-  draw_box(d, box);
-  canvas_changed(*d.dc);
-  return TRUE;
+  // Most boxes lie inside a memory DC's bitmap that no window shows: drawn here, with
+  // nothing set up that they do not need.
+  if (const DeviceContext* dc = find_dc(hdc); dc && !dc->window && dc->bitmap.object &&
+                                              !dc->bitmap.object->bitmap.shown_in) [[likely]] {
+    if (draw_box_in_bitmap(*dc, normalised_box(left, top, right, bottom))) return TRUE;
+  }
+  return any_rectangle(hdc, normalised_box(left, top, right, bottom));
 }
 
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {

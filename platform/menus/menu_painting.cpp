@@ -1,6 +1,7 @@
 // Drawing the menu bar into the window's top strip and the open popup over a presented frame.
 #include <algorithm>
 
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/menus/menu_layout.h"
 #include "platform/menus/menu_tracking.h"
@@ -31,6 +32,7 @@ void paint_bar(Window& window) {
   const Menu* bar = find_menu(window.menu);
   Pixmap& frame = window.framebuffer;
   if (bar == nullptr || frame.width <= 0 || frame.height <= 0) return;
+  settle_shown_rows(window);  // the strip is drawn straight into the framebuffer
   const MenuTracking& t = tracking();
   const bool active = t.window == window.handle && t.mode != MenuMode::Idle;
 

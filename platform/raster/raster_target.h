@@ -59,7 +59,19 @@ struct RasterTarget {
   void fill_box(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, std::uint32_t pixel) const {
     y0 = std::max(y0, top);
     y1 = std::min(y1, bottom);
-    for (std::int64_t y = y0; y < y1; ++y) fill_span(y, x0, x1, pixel);
+    x0 = std::max(x0, left);
+    x1 = std::min(x1, right);
+    if (x0 >= x1 || y0 >= y1) return;
+    const std::size_t count = static_cast<std::size_t>(x1 - x0);
+    const std::size_t stride = static_cast<std::size_t>(pixmap->width);
+    std::uint32_t* row = at(x0, y0);
+    for (std::int64_t y = y0; y < y1; ++y, row += stride) {
+      if (count == 1) {
+        *row = pixel;
+      } else {
+        fill_pixels(row, count, pixel);
+      }
+    }
   }
 
   void plot(std::int64_t x, std::int64_t y, std::uint32_t pixel) const {

@@ -58,10 +58,10 @@ bool ProgramRunner::waiting() {
 
 void ProgramRunner::stalled(Stall) { carry_out(ending_.stalled(driver().now_ms())); }
 
-void ProgramRunner::presented(const Window& window, const Pixmap& pixels) {
+void ProgramRunner::presented(const Window& window, const FrameView& frame) {
   ending_.activity(driver().now_ms());
   const bool keeps_pictures = !settings_.picture_path.empty() || !settings_.frames_dir.empty();
-  if (window.handle == main_window() && keeps_pictures) pictures_.shown(window, pixels);
+  if (window.handle == main_window() && keeps_pictures) pictures_.shown(window, frame);
   if (press_playback_if_ready()) ending_.activity(driver().now_ms());
 }
 

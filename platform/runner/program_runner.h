@@ -25,7 +25,7 @@
 
 namespace zorva::platform {
 struct Window;
-struct Pixmap;
+struct FrameView;
 }  // namespace zorva::platform
 
 namespace zorva::platform::runner {
@@ -50,7 +50,7 @@ class ProgramRunner {
   // leaves stalls to the driver.
   void stalled(Stall why);
   // A top-level window was presented.
-  void presented(const Window& window, const Pixmap& pixels);
+  void presented(const Window& window, const FrameView& frame);
   // A line the program logged (OutputDebugStringA).
   void debug_output(const char* text) { log_.write(text); }
   // The program ends: the last shown picture is written.

@@ -15,13 +15,13 @@ std::string frame_name(int number) {
   return name;
 }
 
-void ShownPictures::shown(const Window& window, const Pixmap& pixels) {
+void ShownPictures::shown(const Window& window, const FrameView& frame) {
   ClientView view;
   if (!client_view(window.handle, view)) return;
   const int left = std::max<int>(view.clip.left, 0);
   const int top = std::max<int>(view.clip.top, 0);
-  const int right = std::min<int>(view.clip.right, pixels.width);
-  const int bottom = std::min<int>(view.clip.bottom, pixels.height);
+  const int right = std::min<int>(view.clip.right, frame.width());
+  const int bottom = std::min<int>(view.clip.bottom, frame.height());
   if (right <= left || bottom <= top) return;
 
   png::RgbImage picture;
@@ -29,7 +29,7 @@ void ShownPictures::shown(const Window& window, const Pixmap& pixels) {
   picture.height = bottom - top;
   picture.pixels.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
   for (int y = top; y < bottom; ++y) {
-    const std::uint32_t* row = pixels.row(y);
+    const std::uint32_t* row = frame.row(y);
     picture.pixels.insert(picture.pixels.end(), row + left, row + right);
   }
   const bool changed = !has_picture_ || picture.width != last_.width || picture.height != last_.height ||

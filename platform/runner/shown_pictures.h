@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/core/pixmap.h"
+#include "platform/core/frame_view.h"
 #include "png/rgb_image.h"
 
 namespace zorva::platform {
@@ -19,8 +19,8 @@ class ShownPictures {
   // Frames go to `frames_dir` (empty: none).
   explicit ShownPictures(std::string frames_dir) : frames_dir_(std::move(frames_dir)) {}
 
-  // The window was presented with `pixels` (its framebuffer with any popup drawn over it).
-  void shown(const Window& window, const Pixmap& pixels);
+  // The window was presented with `frame` (its framebuffer with any popup drawn over it).
+  void shown(const Window& window, const FrameView& frame);
   bool has_picture() const { return has_picture_; }
   const png::RgbImage& last() const { return last_; }
   int frames_written() const { return frames_written_; }

@@ -6,6 +6,7 @@
 #include "platform/driver/os_events.h"
 #include "platform/driver/presenting.h"
 #include "platform/drivers/headless/headless_driver.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/runner/typing.h"
 #include "platform/state/platform_state.h"
 #include "platform/windows/window.h"
@@ -112,18 +113,21 @@ std::string clipboard_text() { return headless().clipboard_text(); }
 
 const Pixmap& framebuffer(HWND top_level) {
   static const Pixmap empty;
-  const Window* window = top_level_of(top_level);
-  return window ? window->framebuffer : empty;
+  Window* window = top_level_of(top_level);
+  if (!window) return empty;
+  settle_shown_rows(*window);
+  return window->framebuffer;
 }
 
 Pixmap presented(HWND top_level) {
-  const Window* window = top_level_of(top_level);
+  Window* window = top_level_of(top_level);
   if (!window) return Pixmap{};
   Pixmap composed;
-  return presentable_frame(*window, composed);
+  return presentable_frame(*window, composed).to_pixmap();
 }
 
 std::uint32_t client_pixel(HWND window, int x, int y) {
+  if (Window* top = top_level_of(window)) settle_shown_rows(*top);
   ClientView view;
   if (!client_view(window, view) || !view.pixmap) return 0xFFFFFFFFu;
   const long long px = static_cast<long long>(view.client_x) + x;

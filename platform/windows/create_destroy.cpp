@@ -6,6 +6,7 @@
 
 #include "platform/driver/driver.h"
 #include "platform/gdi/gdi_lookup.h"
+#include "platform/gdi/shown_bitmap.h"
 #include "platform/menus/menu_hooks.h"
 #include "platform/messages/input.h"
 #include "platform/messages/message_queue.h"
@@ -66,6 +67,7 @@ void erase_background(HWND hwnd) {
   ClientView view;
   if (!window || !client_view(hwnd, view) || !view.pixmap) return;
   if (!find_gdi<Brush>(window->background)) return;
+  if (Window* top = top_level_of(hwnd)) settle_shown_rows(*top);  // written straight below
   const std::uint32_t pixel = background_pixel(window->background);
   const LONG right = std::min<LONG>(view.clip.right, view.pixmap->width);
   const LONG bottom = std::min<LONG>(view.clip.bottom, view.pixmap->height);
@@ -186,6 +188,7 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     changed.erase(std::remove(changed.begin(), changed.end(), *it), changed.end());
     if (records.active == *it) records.active = nullptr;
     if (records.focus == *it) records.focus = nullptr;
+    if (Window* window = find_window(*it)) forget_shown_rows(*window);
     windows().remove(from_handle(*it));
   }
   // Closing an owned window (a dialog) gives the keyboard back to its owner.

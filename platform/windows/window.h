@@ -21,6 +21,20 @@ struct WindowClass {
   HBRUSH background = nullptr;
 };
 
+// Full-width rows of a top-level window's framebuffer that show another pixmap instead: a
+// bitmap copied there whole is shown straight from the bitmap until either side is drawn on
+// (platform/gdi/shown_bitmap.h), so presenting it copies it once.
+struct ShownRows {
+  const Pixmap* pixels = nullptr;  // none: the framebuffer holds every row
+  std::uintptr_t bitmap = 0;       // the bitmap whose pixels these are; 0: `picture`
+  int top = 0;                     // framebuffer rows [top, bottom) show `pixels`' rows
+  int bottom = 0;                  // from source_top on, from column source_left on
+  int source_left = 0;
+  int source_top = 0;
+  Pixmap picture;  // the window's own: what the bitmap held when it was next drawn on
+  Pixmap spare;    // storage handed to that bitmap in exchange for its pixels
+};
+
 struct Window {
   HWND handle = nullptr;
   std::string class_name;
@@ -44,6 +58,7 @@ struct Window {
   LONG_PTR user_data = 0;    // for built-in window procedures (dialogs, controls)
   Pixmap framebuffer;        // top-level windows: what the OS window shows, the menu strip
                              // and the client area (the outer size less the frame)
+  ShownRows shown;              // top-level windows: rows shown from elsewhere
   std::uint32_t os_window = 0;  // the driver's id for top-level windows, 0 if none
 };
 

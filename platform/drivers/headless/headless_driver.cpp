@@ -26,9 +26,9 @@ bool HeadlessDriver::open_window(Window& window) {
 
 void HeadlessDriver::close_window(Window& window) { window.os_window = 0; }
 
-void HeadlessDriver::present(Window& window, const Pixmap& pixels) {
+void HeadlessDriver::present(Window& window, const FrameView& frame) {
   ++presents_;
-  if (present_observer_) present_observer_(window, pixels);
+  if (present_observer_) present_observer_(window, frame);
 }
 
 bool HeadlessDriver::wait_for_input(std::optional<std::uint64_t> deadline_ms) {
@@ -70,8 +70,8 @@ std::unique_ptr<Driver> create_headless_driver(std::string& why) {
   runner::ProgramRunner* program = runner::start_program_runner(why);
   if (!program) return nullptr;
   headless->set_idle_feeder([program] { return program->waiting(); });
-  headless->set_present_observer([program](const Window& window, const Pixmap& pixels) {
-    program->presented(window, pixels);
+  headless->set_present_observer([program](const Window& window, const FrameView& frame) {
+    program->presented(window, frame);
   });
   if (program->under_zorva_run()) headless->set_stall_policy([program](Stall why) { program->stalled(why); });
   return headless;

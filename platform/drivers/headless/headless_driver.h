@@ -20,7 +20,7 @@ class HeadlessDriver final : public Driver {
   bool open_window(Window& window) override;
   void close_window(Window& window) override;
   void set_title(Window&) override {}
-  void present(Window& window, const Pixmap& pixels) override;
+  void present(Window& window, const FrameView& frame) override;
   void poll_input() override {}
   // Asks the idle feeder first; else jumps the clock to the deadline; false without one.
   bool wait_for_input(std::optional<std::uint64_t> deadline_ms) override;
@@ -44,7 +44,7 @@ class HeadlessDriver final : public Driver {
   // Replaces what a stall does (none: the default above).
   void set_stall_policy(std::function<void(Stall)> policy) { stall_policy_ = std::move(policy); }
   // Hears of every present: the window and the pixels it shows.
-  void set_present_observer(std::function<void(const Window&, const Pixmap&)> observer) {
+  void set_present_observer(std::function<void(const Window&, const FrameView&)> observer) {
     present_observer_ = std::move(observer);
   }
   std::uint64_t presents() const { return presents_; }
@@ -56,7 +56,7 @@ class HeadlessDriver final : public Driver {
   bool quit_requested_ = false;
   std::function<bool()> feeder_;
   std::function<void(Stall)> stall_policy_;
-  std::function<void(const Window&, const Pixmap&)> present_observer_;
+  std::function<void(const Window&, const FrameView&)> present_observer_;
   std::unique_ptr<text::GlyphSource> glyphs_;
 };
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/frame_view.h"
 #include "platform/core/latin1.h"
 #include "platform/core/pixmap.h"
 #include "platform/driver/os_events.h"
@@ -29,30 +30,41 @@ bool env_set(const char* name) {
   return value && value[0] != '\0';
 }
 
-// Copies 0x00RRGGBB pixels into a window surface of whatever format it has, each pixel as a
+// Copies rows of 0x00RRGGBB pixels (`stride` pixels apart) into a window surface of
+// whatever format it has, from the surface's program row `first_row` on, each pixel as a
 // scale by scale block. The usual formats take the pixels as they are, in one pass; any
-// other is converted from a scaled copy.
-void copy_to_surface(const std::uint32_t* pixels, int width, int height, int scale, SDL_Surface* surface) {
+// other is converted from a scaled copy. The surface is locked.
+void copy_rows_to_surface(const std::uint32_t* pixels, int width, int first_row, int rows, int stride, int scale,
+                          SDL_Surface* surface) {
   const int w = std::min(width, surface->w / scale);
-  const int h = std::min(height, surface->h / scale);
-  if (w <= 0 || h <= 0) return;
-  if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+  const int h = std::min(rows, surface->h / scale - first_row);
+  if (w <= 0 || h <= 0 || first_row < 0) return;
+  void* target = static_cast<char*>(surface->pixels) + static_cast<std::ptrdiff_t>(first_row) * scale * surface->pitch;
   const Uint32 format = surface->format->format;
   const bool same_format = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
   if (same_format && scale == 1) {
     for (int y = 0; y < h; ++y)
-      std::memcpy(static_cast<char*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch,
-                  pixels + static_cast<std::ptrdiff_t>(y) * width, static_cast<std::size_t>(w) * 4);
+      std::memcpy(static_cast<char*>(target) + static_cast<std::ptrdiff_t>(y) * surface->pitch,
+                  pixels + static_cast<std::ptrdiff_t>(y) * stride, static_cast<std::size_t>(w) * 4);
   } else if (same_format) {
-    scale_up(pixels, w, h, width, scale, surface->pixels, surface->pitch);
+    scale_up(pixels, w, h, stride, scale, target, surface->pitch);
   } else if (scale == 1) {
-    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, pixels, width * 4, format, surface->pixels, surface->pitch);
+    SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGB888, pixels, stride * 4, format, target, surface->pitch);
   } else {
     std::vector<std::uint32_t> scaled(static_cast<std::size_t>(w) * scale * h * scale);
-    scale_up(pixels, w, h, width, scale, scaled.data(), w * scale * 4);
-    SDL_ConvertPixels(w * scale, h * scale, SDL_PIXELFORMAT_RGB888, scaled.data(), w * scale * 4, format,
-                      surface->pixels, surface->pitch);
+    scale_up(pixels, w, h, stride, scale, scaled.data(), w * scale * 4);
+    SDL_ConvertPixels(w * scale, h * scale, SDL_PIXELFORMAT_RGB888, scaled.data(), w * scale * 4, format, target,
+                      surface->pitch);
   }
+}
+
+// Copies the frame into the window surface, run of rows by run of rows, straight from where
+// its pixels are.
+void copy_to_surface(const FrameView& frame, int scale, SDL_Surface* surface) {
+  if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+  frame.for_each_run([&](int first_row, int rows, const std::uint32_t* pixels, int stride) {
+    copy_rows_to_surface(pixels, frame.width(), first_row, rows, stride, scale, surface);
+  });
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
 }
 
@@ -158,12 +170,12 @@ void SdlDriver::set_title(Window& window) {
   if (SDL_Window* sdl = SDL_GetWindowFromID(window.os_window)) SDL_SetWindowTitle(sdl, window.text.c_str());
 }
 
-void SdlDriver::present(Window& window, const Pixmap& pixels) {
+void SdlDriver::present(Window& window, const FrameView& frame) {
   SDL_Window* sdl = SDL_GetWindowFromID(window.os_window);
   if (!sdl) return;
   SDL_Surface* surface = SDL_GetWindowSurface(sdl);
   if (!surface) return;
-  copy_to_surface(pixels.pixels.data(), pixels.width, pixels.height, scale_, surface);
+  copy_to_surface(frame, scale_, surface);
   SDL_UpdateWindowSurface(sdl);
 }
 

@@ -22,7 +22,7 @@ class SdlDriver final : public Driver {
   bool open_window(Window& window) override;
   void close_window(Window& window) override;
   void set_title(Window& window) override;
-  void present(Window& window, const Pixmap& pixels) override;
+  void present(Window& window, const FrameView& frame) override;
   void poll_input() override;
   bool wait_for_input(std::optional<std::uint64_t> deadline_ms) override;
   // Real waits take real time and the user can always act: nothing to decide.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "platform/core/frame_view.h"
 #include "platform/core/pixmap.h"
 #include "platform/driver/os_events.h"
 #include "platform/drivers/web/browser_glyph_source.h"
@@ -73,15 +74,22 @@ void WebDriver::close_window(Window& window) {
 
 void WebDriver::set_title(Window& window) { zorva_page_set_title(window.os_window, window.text.c_str()); }
 
-void WebDriver::present(Window& window, const Pixmap& pixels) {
-  if (pixels.width <= 0 || pixels.height <= 0) return;
-  // 0x00RRGGBB to the canvas's R, G, B, A bytes (a little-endian 0xAABBGGRR).
-  rgba_.resize(pixels.pixels.size());
-  for (std::size_t i = 0; i < pixels.pixels.size(); ++i) {
-    const std::uint32_t p = pixels.pixels[i];
-    rgba_[i] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+void WebDriver::present(Window& window, const FrameView& frame) {
+  const int width = frame.width();
+  const int height = frame.height();
+  if (width <= 0 || height <= 0) return;
+  // 0x00RRGGBB to the canvas's R, G, B, A bytes (a little-endian 0xAABBGGRR), row by row
+  // from wherever each row lies.
+  rgba_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  std::uint32_t* out = rgba_.data();
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* row = frame.row(y);
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t p = row[x];
+      *out++ = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+    }
   }
-  zorva_page_present(window.os_window, rgba_.data(), pixels.width, pixels.height);
+  zorva_page_present(window.os_window, rgba_.data(), width, height);
 }
 
 HWND WebDriver::hwnd_of(std::uint32_t os_window) const {

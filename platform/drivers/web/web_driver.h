@@ -26,7 +26,7 @@ class WebDriver final : public Driver {
   bool open_window(Window& window) override;
   void close_window(Window& window) override;
   void set_title(Window& window) override;
-  void present(Window& window, const Pixmap& pixels) override;
+  void present(Window& window, const FrameView& frame) override;
   void poll_input() override;
   // Always true: the person at the page can always click or type.
   bool wait_for_input(std::optional<std::uint64_t> deadline_ms) override;

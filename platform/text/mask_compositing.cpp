@@ -71,32 +71,35 @@ bool blank_word(const std::uint8_t* source) {
 }
 
 // Columns [first, end) of one mask row over whatever the target holds.
-// `kept` is a pair still in use, not to be replaced.
+// One pixel of ink at coverage `level` over whatever the target holds. `kept` is a pair
+// still in use, not to be replaced.
+inline void mix_onto_target(const GammaTables& tables, MixCache& mixes, MixCache::Pair*& pair,
+                            const MixCache::Pair* kept, unsigned level, std::uint32_t& pixel, std::uint32_t ink) {
+  if (level == 0) return;
+  if (level == 255) {
+    pixel = ink;
+    return;
+  }
+  // Nearly every inked pixel lies on the ground of the one before: its pair answers without
+  // a search.
+  if (pair == nullptr || pair->under != pixel) pair = &mixes.pair(pixel, ink, kept);
+  if (!pair->is_known(level)) {
+    pair->pixels[level] = mix_channels(tables, pixel, ink, level);
+    pair->set_known(level);
+  }
+  pixel = pair->pixels[level];
+}
+
+// Columns [first, end) of one mask row over whatever the target holds.
 void mix_row_onto_target(const GammaTables& tables, MixCache& mixes, MixCache::Pair*& pair,
                          const MixCache::Pair* kept, const std::uint8_t* source, std::uint32_t* row,
                          std::int64_t first, std::int64_t end, std::uint32_t ink) {
   std::int64_t c = first;
-  while (c < end) {
-    if (end - c >= 8 && blank_word(source + c)) {
-      c += 8;
-      continue;
-    }
-    const unsigned level = source[c];
-    if (level == 255) {
-      row[c] = ink;
-    } else if (level != 0) {
-      std::uint32_t& pixel = row[c];
-      // Nearly every inked pixel lies on the ground of the one before: its pair answers
-      // without a search.
-      if (pair == nullptr || pair->under != pixel) pair = &mixes.pair(pixel, ink, kept);
-      if (!pair->is_known(level)) {
-        pair->pixels[level] = mix_channels(tables, pixel, ink, level);
-        pair->set_known(level);
-      }
-      pixel = pair->pixels[level];
-    }
-    ++c;
+  for (; end - c >= 8; c += 8) {
+    if (blank_word(source + c)) continue;
+    for (int k = 0; k < 8; ++k) mix_onto_target(tables, mixes, pair, kept, source[c + k], row[c + k], ink);
   }
+  for (; c < end; ++c) mix_onto_target(tables, mixes, pair, kept, source[c], row[c], ink);
 }
 
 // Columns [first, end) of one mask row where the target holds the pair's ground: every
@@ -116,11 +119,13 @@ void mix_row_onto_ground(const MixCache::Pair& pair, const std::uint8_t* source,
 const MixCache::Pair& complete_pair(const GammaTables& tables, MixCache& mixes, std::uint32_t under,
                                     std::uint32_t ink) {
   MixCache::Pair& pair = mixes.pair(under, ink);
+  if (pair.complete) return pair;
   for (unsigned level = 1; level < 255; ++level) {
     if (pair.is_known(level)) continue;
     pair.pixels[level] = mix_channels(tables, under, ink, level);
     pair.set_known(level);
   }
+  pair.complete = true;
   return pair;
 }
 

@@ -13,6 +13,7 @@ MixCache::Pair& MixCache::pair(std::uint32_t under, std::uint32_t ink, const Pai
   made.under = under;
   made.ink = ink;
   made.known.fill(0);
+  made.complete = false;
   made.pixels[0] = under;
   made.pixels[255] = ink;
   made.set_known(0);

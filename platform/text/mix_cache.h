@@ -17,6 +17,7 @@ class MixCache {
     std::uint32_t ink = 0;
     std::array<std::uint32_t, 256> pixels{};
     std::array<std::uint64_t, 4> known{};  // one bit per coverage whose pixel is mixed
+    bool complete = false;                 // every coverage mixed
 
     bool is_known(unsigned coverage) const { return (known[coverage >> 6] >> (coverage & 63)) & 1u; }
     void set_known(unsigned coverage) { known[coverage >> 6] |= std::uint64_t{1} << (coverage & 63); }

@@ -22,15 +22,29 @@ struct LineWriter {
   }
 };
 
+// "00" to "99": two digits per division.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // The decimal digits of `value` ending at `end`; returns where they start.
 char* decimal(int value, char* end) {
   // In unsigned arithmetic, so that INT_MIN's magnitude does not overflow.
   unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
   char* p = end;
-  do {
-    *--p = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  while (magnitude >= 100) {
+    const unsigned pair = magnitude % 100;
+    magnitude /= 100;
+    p -= 2;
+    std::memcpy(p, kDigitPairs + 2 * pair, 2);
+  }
+  if (magnitude >= 10) {
+    p -= 2;
+    std::memcpy(p, kDigitPairs + 2 * magnitude, 2);
+  } else {
+    *--p = static_cast<char>('0' + magnitude);
+  }
   if (value < 0) *--p = '-';
   return p;
 }
@@ -54,9 +68,18 @@ int format_description(char* out, std::size_t capacity, const char* format, std:
         break;
       }
       case 'd': {
-        char digits[12];
-        const char* first = decimal(va_arg(args, int), digits + sizeof digits);
-        line.put(first, static_cast<std::size_t>(digits + sizeof digits - first));
+        // Written backwards into a word-sized buffer, then moved as two fixed-size words: no
+        // call to a general copy for a few digits.
+        char digits[24] = {};
+        char* const end = digits + 12;
+        const char* first = decimal(va_arg(args, int), end);
+        const auto n = static_cast<std::size_t>(end - first);
+        if (static_cast<std::size_t>(line.last - line.next) >= 12) {
+          std::memcpy(line.next, first, 12);
+          line.next += n;
+        } else {
+          line.put(first, n);
+        }
         break;
       }
       case '%': line.put("%", 1); break;

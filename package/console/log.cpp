@@ -40,6 +40,10 @@ void store_line(const char* text, std::size_t n) {
 // Hands the line to a debugger (a run under zorva-run keeps it as its log) as the text
 // window shows it, ended by one newline.
 void send_to_debugger(const char* line, std::size_t length) {
+  if (length != 0 && line[length - 1] == '\n') {  // as it stands (a description ends so)
+    OutputDebugStringA(line);
+    return;
+  }
   char text[kLogLineMax + 2];
   std::memcpy(text, line, length);
   if (length == 0 || text[length - 1] != '\n') text[length++] = '\n';
@@ -48,8 +52,10 @@ void send_to_debugger(const char* line, std::size_t length) {
 }
 
 // Formats into `line` (kLogLineMax + 1 bytes) and stores the result in the ring; returns the
-// formatting count, at most kLogLineMax. The package's descriptions take the short formatter.
-int format_and_store(char* line, const char* format, std::va_list args, bool description = false) {
+// formatting count, at most kLogLineMax, and puts the line's length in `length`. The
+// package's descriptions take the short formatter.
+int format_and_store(char* line, std::size_t& length, const char* format, std::va_list args,
+                     bool description = false) {
   line[0] = '\0';
   int produced = 0;
   if (format != nullptr) {
@@ -64,7 +70,7 @@ int format_and_store(char* line, const char* format, std::va_list args, bool des
     produced = 0;
   }
   // vsnprintf stops at 1023 characters; a formatted "%c" of 0 can end the text earlier.
-  const std::size_t length = std::strlen(line);
+  length = std::strlen(line);
   store_line(line, length);
   send_to_debugger(line, length);
   return produced < kLogLineMax ? produced : kLogLineMax;
@@ -76,10 +82,10 @@ int log_drawing_call(const char* format, ...) {
   char line[kLogLineMax + 1];
   std::va_list args;
   va_start(args, format);
-  const int produced = format_and_store(line, format, args, true);
+  std::size_t length = 0;
+  const int produced = format_and_store(line, length, format, args, true);
   va_end(args);
   if (g_state.text_window != nullptr) {
-    std::size_t length = std::strlen(line);
     if (length >= 1 && line[length - 1] == '\n') --length;  // a newline is never drawn
     g_state.queued_lines.push(line, length);
   }
@@ -92,7 +98,8 @@ extern "C" int ZORVA_log(const char* format, ...) {
   char line[zorva::kLogLineMax + 1];
   std::va_list args;
   va_start(args, format);
-  const int produced = zorva::format_and_store(line, format, args);
+  std::size_t length = 0;
+  const int produced = zorva::format_and_store(line, length, format, args);
   va_end(args);
   zorva::append_text_line(line);
   return produced;

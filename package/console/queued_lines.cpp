@@ -1,19 +1,28 @@
 // The ring of queued text-window lines.
 #include "internal/queued_lines.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace zorva {
 
 void QueuedLines::push(const char* text, std::size_t length) {
-  if (slots_.size() < kKept) slots_.resize(kKept);
-  slots_[next_].assign(text, length);
+  if (text_.empty()) {
+    text_.resize(kKept * kLineMax);
+    lengths_.resize(kKept);
+  }
+  length = std::min(length, kLineMax);
+  std::memcpy(&text_[next_ * kLineMax], text, length);
+  lengths_[next_] = length;
   next_ = next_ + 1 == kKept ? 0 : next_ + 1;
   ++total_;
 }
 
-const std::string& QueuedLines::kept_line(std::size_t i) const {
+std::string_view QueuedLines::kept_line(std::size_t i) const {
   // The oldest kept line sits kept() slots behind the next free one.
   const std::size_t oldest = (next_ + kKept - kept()) % kKept;
-  return slots_[(oldest + i) % kKept];
+  const std::size_t slot = (oldest + i) % kKept;
+  return {&text_[slot * kLineMax], lengths_[slot]};
 }
 
 }  // namespace zorva

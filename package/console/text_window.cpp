@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "internal/console.h"
@@ -83,8 +84,8 @@ void draw_queued_and(const LineText* extra, std::size_t extra_count) {
   std::vector<LineText> lines;
   lines.reserve(queued.kept() + extra_count);
   for (std::size_t i = 0; i < queued.kept(); ++i) {
-    const std::string& line = queued.kept_line(i);
-    lines.push_back({line.c_str(), static_cast<int>(line.size())});
+    const std::string_view line = queued.kept_line(i);
+    lines.push_back({line.data(), static_cast<int>(line.size())});
   }
   lines.insert(lines.end(), extra, extra + extra_count);
   draw_at_bottom(lines.data(), lines.size(), queued.total() + extra_count);

@@ -20,6 +20,7 @@
 #include "platform/messages/timers.h"
 #include "platform/runner/program_runner.h"
 #include "platform/raster/raster_scratch.h"
+#include "platform/text/mix_cache.h"
 #include "platform/windows/window_classes.h"
 #include "platform/windows/window_internal.h"
 
@@ -41,6 +42,7 @@ struct PlatformState {
   GdiObjectTable gdi_objects;
   HandleStore<DeviceContext> device_contexts{static_cast<std::uint32_t>(HandleKind::DeviceContext)};
   raster::RasterScratch raster_scratch;  // buffers shapes reuse
+  text::MixCache text_mixes;             // smoothed text's mixes of ink over ground
   HandleTable<menus::Menu> menus{HandleKind::Menu};
   menus::MenuTracking menu_tracking;
   dialogs::DialogRecords dialogs;

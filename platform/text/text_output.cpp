@@ -9,6 +9,7 @@
 #include "platform/driver/driver.h"
 #include "platform/gdi/gdi_lookup.h"
 #include "platform/gdi/raster_canvas.h"
+#include "platform/state/platform_state.h"
 #include "platform/text/glyph_source.h"
 #include "platform/text/mask_compositing.h"
 
@@ -53,9 +54,14 @@ BOOL WINAPI TextOutA(HDC hdc, int x, int y, LPCSTR lpString, int c) {
     const std::int64_t w = glyphs.advance(*font, piece);
     // The glyphs may overhang the advance by a little: render pieces that might show.
     if (pen_x + w + font->em_height > target.left) {
-      if (dc->bk_mode == OPAQUE) target.fill_box(pen_x, y, pen_x + w, y + cell_height, bk);
+      // Opaque text's cell is filled with the background first, so the ink is mixed there
+      // onto a ground known in advance.
+      const zorva::platform::text::GroundBox cell{pen_x, y, pen_x + w, y + cell_height, bk};
+      const bool opaque = dc->bk_mode == OPAQUE;
+      if (opaque) target.fill_box(cell.left, cell.top, cell.right, cell.bottom, bk);
       if (const GlyphMask* mask = glyphs.render(*font, piece))
-        zorva::platform::text::composite_mask(target, *mask, pen_x + mask->left, std::int64_t{y} + mask->top, ink);
+        zorva::platform::text::composite_mask(target, *mask, pen_x + mask->left, std::int64_t{y} + mask->top, ink,
+                                              platform_state().text_mixes, opaque ? &cell : nullptr);
     }
     pen_x += w;
   }

@@ -46,6 +46,12 @@ TEST(DescriptionFormat, MatchesTheCLibrary) {
     EXPECT_EQ(ours(capacity, "Clearing the graphics window\n"), theirs(capacity, "Clearing the graphics window\n"));
   }
   EXPECT_EQ(ours(64, "%s", nullptr).text, "(null)");
+  // Numbers around each count of digits, and at the end of a line with too little room.
+  for (const int n : {9, 10, 99, 100, 101, 999, 1000, -9, -10, -99, -100, 123456789, 1000000000}) {
+    for (std::size_t capacity : {64u, 5u}) {
+      EXPECT_EQ(ours(capacity, "at %d,%d", n, -n), theirs(capacity, "at %d,%d", n, -n)) << n << " " << capacity;
+    }
+  }
 }
 
 TEST(DescriptionFormat, RefusesOtherConversions) {

@@ -63,6 +63,59 @@ TEST(TextSmoothing, AMaskIsClippedToTheTargetsBox) {
   EXPECT_EQ(inked, 16);
 }
 
+// Kept mixes give what mixing each pixel afresh gives: on grounds that change from pixel to
+// pixel (more than the cache keeps), on a ground box filled in advance, clipped or not.
+TEST(TextSmoothing, KeptMixesEqualFreshOnes) {
+  using zorva::platform::text::GroundBox;
+  struct Case {
+    const char* name;
+    int x, y;                 // the mask's top-left on a 40x20 target
+    bool ground;              // the box (4,3)-(30,15) holds the ground pixel
+    int clip_left, clip_right;
+  };
+  const Case cases[] = {
+      {"many grounds", 2, 1, false, 0, 40},
+      {"ground box", 2, 1, true, 0, 40},
+      {"ground box clipped", -5, -2, true, 6, 25},
+      {"mask inside the box", 6, 4, true, 0, 40},
+  };
+  for (const Case& c : cases) {
+    zorva::platform::Pixmap pixmap(40, 20, 0);
+    const std::uint32_t ground_pixel = 0xF0E0D0u;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 40; ++x) {
+        const bool in_box = c.ground && x >= 4 && x < 30 && y >= 3 && y < 15;
+        pixmap.row(y)[x] = in_box ? ground_pixel : static_cast<std::uint32_t>((x * 37 + y * 11) % 13) * 0x131313u;
+      }
+    zorva::platform::Pixmap expected = pixmap;
+    zorva::platform::text::GlyphMask mask;
+    mask.width = 33;
+    mask.height = 17;
+    for (int i = 0; i < mask.width * mask.height; ++i)
+      mask.coverage.push_back(static_cast<std::uint8_t>(i % 7 == 0 ? 0 : (i * 53) % 256));
+    zorva::platform::raster::RasterTarget target;
+    target.pixmap = &pixmap;
+    target.left = c.clip_left, target.top = 0, target.right = c.clip_right, target.bottom = 20;
+    const std::uint32_t ink = 0x2050A0u;
+    for (int r = 0; r < mask.height; ++r)
+      for (int col = 0; col < mask.width; ++col) {
+        const int x = c.x + col, y = c.y + r;
+        if (x < c.clip_left || x >= c.clip_right || y < 0 || y >= 20) continue;
+        const std::uint8_t level = mask.coverage[static_cast<std::size_t>(r * mask.width + col)];
+        expected.row(y)[x] = mix_pixel(expected.row(y)[x], ink, level);
+      }
+    zorva::platform::text::MixCache mixes;
+    const GroundBox box{4, 3, 30, 15, ground_pixel};
+    for (int pass = 0; pass < 2; ++pass) {  // the second pass meets mixes the first one kept
+      zorva::platform::Pixmap drawn = pixmap;
+      target.pixmap = &drawn;
+      composite_mask(target, mask, c.x, c.y, ink, mixes, c.ground ? &box : nullptr);
+      for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(drawn.row(y)[x], expected.row(y)[x]) << c.name << " " << x << "," << y;
+    }
+  }
+}
+
 // TextOutA's glyphs: fully inked cores with mixed edges, on a white ground in TRANSPARENT
 // mode and on the background colour in OPAQUE mode; the extent is the same either way.
 TEST(TextSmoothing, GlyphsHaveInkedCoresAndMixedEdgesInBothModes) {

@@ -398,6 +398,14 @@
     fileSaved(name, bytes, type) { download(name.replace(/^.*\//, ''), bytes, type); },
   };
 
+  // The wasm is in the page as base64 (-sSINGLE_FILE): decoded and compiled right away, while
+  // the page is still being read, without the runtime's detour of fetching it as a data: URL.
+  Module.instantiateWasm = (imports, receive) => {
+    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(
+        (result) => receive(result.instance, result.module),
+        (error) => ended('failed', 'The program could not be started: ' + error));
+    return {};
+  };
   Module.preRun = Module.preRun || [];
   Module.preRun.push(restoreScript);
   // The program starts once the page has drawn a frame with the watchdog's animation in it:

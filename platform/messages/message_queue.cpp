@@ -187,13 +187,14 @@ BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
 
 BOOL WINAPI WaitMessage(void) {
   for (std::uint64_t round = 0;; ++round) {
-    // Input that the menu takes becomes no message but changes pixels: show them before
-    // sleeping again.
     quit_signals::message_turn();
     present_changed_windows();
     driver().poll_input();
     quit_signals::deliver_pending();
     if (message_ready()) return TRUE;
+    // What the menu drew for the input it just took (a highlight that follows the pointer)
+    // is shown before sleeping, not after the next wake.
+    present_changed_windows();
     if (round == kMaxIdleRounds) {
       driver().stalled(Stall::kInputNeverArrives);
       continue;

@@ -96,11 +96,11 @@ test('a program that calls exit() itself shows that it ended', async () => {
 
 test('greeting answers its prompt', async () => {
   const run = await openProgram(browser, 'example_greeting', 'greeting');
-  assert.equal(await run.page.$$eval('canvas', (c) => c.length), 3, 'the prompt dialog has its own canvas');
+  assert.equal(await run.page.$$eval('canvas.zorva-window', (c) => c.length), 3, 'the prompt dialog has its own canvas');
   await run.shot('prompt');
   await run.page.keyboard.type('Ada');
   await press(run.page, 'Enter');
-  await untilPage(run.page, () => document.querySelectorAll('canvas').length === 2);
+  await untilPage(run.page, () => document.querySelectorAll('canvas.zorva-window').length === 2);
   const picture = await pixels(run.page);
   // The navy card with the greeting in white.
   assert.equal(picture.at(ORIGIN_X - 240, ORIGIN_Y - 100), 0x003399);
@@ -109,6 +109,50 @@ test('greeting answers its prompt', async () => {
     for (let y = ORIGIN_Y + 20; y < ORIGIN_Y + 42; ++y) if (picture.at(x, y) === 0xFFFFFF) white++;
   assert.ok(white > 100, `the greeting is written (${white} white pixels)`);
   await run.shot('greeted');
+  await run.page.close();
+});
+
+// Each window's frame, from the top of the page down: [canvas id, caption text, frame box,
+// canvas box, caption box (left, top, width, height on the page's screen), active].
+async function frames(page) {
+  const windows = await page.$$eval('canvas.zorva-window', (all) => all.map((canvas) => {
+    const frame = canvas.previousElementSibling;
+    const caption = frame.querySelector('.zorva-caption');
+    const desk = document.getElementById('zorva-desktop').getBoundingClientRect();
+    const at = (e) => { const r = e.getBoundingClientRect(); return [r.left - desk.left, r.top - desk.top, r.width, r.height]; };
+    return [canvas.id, caption && caption.textContent, at(frame), at(canvas), caption && at(caption),
+            frame.classList.contains('zorva-active')];
+  }));
+  return windows.sort((a, b) => a[2][1] - b[2][1]);
+}
+
+test('each window shows its title in a caption bar above its canvas, which stays in place', async () => {
+  const run = await openProgram(browser, 'example_greeting', 'captions');
+  const windows = await frames(run.page);
+  // The canvases stay where the platform puts the windows' insides: the drawing window's
+  // 601x540 with a 3-pixel frame, the text window's with a 4-pixel sizing frame.
+  const framed = windows.filter(([, title]) => title !== 'ZORVA_gets');
+  assert.deepEqual(framed.map(([, title, frame, canvas]) => [title, frame, canvas.slice(0, 2)]), [
+    ['ZORVA Graphics', [0, 0, 601, 540], [3, 22]],
+    ['ZORVA Text', [0, 541, 601, 270], [4, 564]],
+  ]);
+  for (const [id, title, frame, canvas, caption, active] of windows) {
+    assert.ok(caption, `${id} has a caption`);
+    assert.equal(caption[1] + caption[3], canvas[1], `${title}: the caption ends where the canvas begins`);
+    assert.deepEqual([caption[0], caption[2]], [canvas[0], canvas[2]], `${title}: the caption is as wide as the canvas`);
+    assert.equal(active, title === 'ZORVA_gets', `${title}: only the prompt, which has the keyboard, is active`);
+  }
+  await run.shot('captions');
+  await run.page.close();
+});
+
+test('a caption follows the window\'s text', async () => {
+  const run = await openProgram(browser, 'test-pages/web_test_retitles', 'retitles');
+  await clickLogical(run.page, 0, 0);
+  await press(run.page, 'k');
+  const [[, drawing], [, text]] = await frames(run.page);
+  assert.deepEqual([drawing, text, await run.page.title()], ['Typed k', 'ZORVA Text', 'Typed k']);
+  assert.deepEqual(run.errors, []);
   await run.page.close();
 });
 

@@ -1,6 +1,7 @@
 // The shooter in the browser: it draws its scene and animates; Ctrl+H halts it; "," and "."
 // turn the ship and Ctrl+F (and the Run menu's "Advance one frame") move it one step;
-// space fires; Ctrl+A resumes; Ctrl+Q ends the program, and "Run again" starts it anew.
+// space fires; the Run menu follows a held button and Animate chosen there resumes; Ctrl+A
+// resumes; Ctrl+Q ends the program, and "Run again" starts it anew.
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 import {MENU_HEIGHT, ORIGIN_Y, clickFrame, countColor, openProgram, pixels, press, settle, shipX, startBrowser,
@@ -98,6 +99,35 @@ test('space fires a pair of bullets', async () => {
   await step(page, ' ', null);
   await step(page);
   assert.ok(await green() > before, 'green bullet pixels appear above the ship');
+});
+
+test('the Run menu follows the mouse: the item under it is highlighted, the release chooses', async () => {
+  const {page} = run;
+  const box = await page.$eval('canvas[aria-label="ZORVA Graphics"]', (c) => c.getBoundingClientRect().toJSON());
+  const moveTo = async (x, y) => { await page.mouse.move(box.x + x, box.y + y); await settle(page); };
+  // Highlighted pixels in the rows of the two first items, Animate and Halt animation.
+  const highlighted = async () => {
+    const picture = await pixels(page);
+    return [37, 55].map((y) => countColor(picture, 0x0A246A, {x: 10, y: y - 5, width: 150, height: 10}) > 500);
+  };
+  const x = await shipAfter(page);
+  await moveTo(20, 10);
+  await page.mouse.down();
+  try {
+    await settle(page);
+    assert.deepEqual(await highlighted(), [false, false], 'the press on Run opens the popup, nothing highlighted');
+    for (const [y, expected] of [[55, [false, true]], [37, [true, false]]]) {
+      await moveTo(70, y);
+      assert.deepEqual(await highlighted(), expected, `the item at y ${y} is highlighted`);
+    }
+  } finally {
+    // Releasing on Animate chooses it: the halted game runs again.
+    await page.mouse.up();
+  }
+  await settle(page);
+  await ticks(page, 3);
+  assert.deepEqual(await highlighted(), [false, false], 'the popup is closed');
+  assert.notEqual(shipX(await pixels(page)), x, 'the ship flies again');
 });
 
 test('Ctrl+A resumes, Ctrl+Q ends the program and Run again starts it anew', async () => {

@@ -42,6 +42,7 @@ test('a program that never waits gets the watchdog\'s warning', {skip: !process.
     assert.ok(seen >= 100, `the warning is on the screen (${seen} pixels of its border)`);
   } finally {
     browser.process()?.kill('SIGKILL');
-    fs.rmSync(profile, {recursive: true, force: true});
+    // The killed browser's helpers may still write into the profile for a moment.
+    fs.rmSync(profile, {recursive: true, force: true, maxRetries: 10});
   }
 });

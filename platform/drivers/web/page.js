@@ -86,7 +86,37 @@
     return [x, y];
   }
 
-  function openCanvas(id, x, y, width, height, title, owned) {
+  // The window's frame, drawn by the page as a desktop would: a box at the window's outer
+  // rectangle under its canvas, with the title in a caption bar in the room above the canvas.
+  function openFrame(x, y, frame, title, captioned, z) {
+    const box = document.createElement('div');
+    box.className = 'zorva-frame';
+    box.style.left = frame[0] + 'px';
+    box.style.top = frame[1] + 'px';
+    box.style.width = frame[2] + 'px';
+    box.style.height = frame[3] + 'px';
+    box.style.zIndex = String(z);
+    let caption = null;
+    if (captioned) {
+      const side = Math.max(x - frame[0], 0);
+      caption = document.createElement('div');
+      caption.className = 'zorva-caption';
+      caption.style.left = caption.style.top = caption.style.right = side + 'px';
+      caption.style.height = Math.max(y - frame[1] - side, 0) + 'px';
+      caption.textContent = title;
+      box.appendChild(caption);
+    }
+    element('zorva-desktop').appendChild(box);
+    return {box, caption};
+  }
+
+  // The active window's caption is drawn as active, the others' as inactive.
+  function activate(id) {
+    activeCanvas = id;
+    canvases.forEach((entry, other) => entry.frame.box.classList.toggle('zorva-active', other === id));
+  }
+
+  function openCanvas(id, x, y, width, height, title, owned, frame, captioned) {
     const canvas = document.createElement('canvas');
     canvas.width = width;
     canvas.height = height;
@@ -102,7 +132,7 @@
       pressedCanvas = id;
       const [fx, fy] = framePoint(canvas, event);
       // A click activates the window, as a window manager would.
-      if (activeCanvas !== id) { activeCanvas = id; push(FOCUS_GAINED, id, 0, 0, 0); }
+      if (activeCanvas !== id) { activate(id); push(FOCUS_GAINED, id, 0, 0, 0); }
       push(BUTTON, id, fx, fy, 1);
     });
     canvas.addEventListener('mousemove', (event) => {
@@ -111,22 +141,24 @@
       push(MOUSE_MOVED, id, fx, fy, 0);
     });
     canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+    const z = topZ - 1;
+    const windowFrame = openFrame(x, y, frame, title, captioned, z);
     element('zorva-desktop').appendChild(canvas);
-    canvases.set(id, {canvas, context: canvas.getContext('2d'), owned, z: topZ - 1});
+    canvases.set(id, {canvas, context: canvas.getContext('2d'), owned, z, frame: windowFrame});
     if (!owned) document.title = title;
-    activeCanvas = id;  // a window just shown has the keyboard
+    activate(id);  // a window just shown has the keyboard
   }
 
   function closeCanvas(id) {
     const entry = canvases.get(id);
-    if (entry) entry.canvas.remove();
+    if (entry) { entry.canvas.remove(); entry.frame.box.remove(); }
     canvases.delete(id);
     if (activeCanvas !== id) return;
     // As on a desktop, the window on top of the rest becomes the active one.
-    activeCanvas = 0;
-    let top = -1;
-    canvases.forEach((e, other) => { if (e.z > top) { top = e.z; activeCanvas = other; } });
-    if (activeCanvas) push(FOCUS_GAINED, activeCanvas, 0, 0, 0);
+    let next = 0, top = -1;
+    canvases.forEach((e, other) => { if (e.z > top) { top = e.z; next = other; } });
+    activate(next);
+    if (next) push(FOCUS_GAINED, next, 0, 0, 0);
   }
 
   document.addEventListener('mouseup', (event) => {
@@ -292,12 +324,15 @@
   }
 
   Module.zorvaPage = {
-    openCanvas(id, x, y, width, height, title, owned) { openCanvas(id, x, y, width, height, title, owned); },
+    openCanvas(id, x, y, width, height, title, owned, frame, captioned) {
+      openCanvas(id, x, y, width, height, title, owned, frame, captioned);
+    },
     closeCanvas(id) { closeCanvas(id); },
     setTitle(id, title) {
       const entry = canvases.get(id);
       if (!entry) return;
       entry.canvas.setAttribute('aria-label', title);
+      if (entry.frame.caption) entry.frame.caption.textContent = title;
       if (!entry.owned) document.title = title;
     },
     present(id, rgba, width, height) {
@@ -363,6 +398,14 @@
     fileSaved(name, bytes, type) { download(name.replace(/^.*\//, ''), bytes, type); },
   };
 
+  // The wasm is in the page as base64 (-sSINGLE_FILE): decoded and compiled right away, while
+  // the page is still being read, without the runtime's detour of fetching it as a data: URL.
+  Module.instantiateWasm = (imports, receive) => {
+    WebAssembly.instantiate(tryParseAsDataURI(wasmBinaryFile), imports).then(
+        (result) => receive(result.instance, result.module),
+        (error) => ended('failed', 'The program could not be started: ' + error));
+    return {};
+  };
   Module.preRun = Module.preRun || [];
   Module.preRun.push(restoreScript);
   // The program starts once the page has drawn a frame with the watchdog's animation in it:

@@ -10,13 +10,18 @@
 #include "platform/core/pixmap.h"
 #include "platform/driver/os_events.h"
 #include "platform/drivers/web/browser_glyph_source.h"
+#include "platform/windows/window_frame.h"
 #include "platform/windows/window.h"
 
 // The page's half of each operation (page.js keeps the canvases and the input queue).
-// `owned`: a dialog's window, which does not name the page.
+// `owned`: a dialog's window, which does not name the page. `frame`: the window's outer
+// rectangle (left, top, width, height), where the page draws its frame, with a caption bar
+// if `captioned`.
 EM_JS(void, zorva_page_open_canvas,
-      (std::uint32_t id, int x, int y, int width, int height, const char* title, int owned), {
-  Module.zorvaPage.openCanvas(id, x, y, width, height, UTF8ToString(title), owned != 0);
+      (std::uint32_t id, int x, int y, int width, int height, const char* title, int owned, const int* frame,
+       int captioned), {
+  Module.zorvaPage.openCanvas(id, x, y, width, height, UTF8ToString(title), owned != 0,
+                              HEAP32.subarray(frame >> 2, (frame >> 2) + 4), captioned != 0);
 });
 EM_JS(void, zorva_page_close_canvas, (std::uint32_t id), { Module.zorvaPage.closeCanvas(id); });
 EM_JS(void, zorva_page_set_title, (std::uint32_t id, const char* title), {
@@ -59,11 +64,15 @@ WebDriver::~WebDriver() = default;
 bool WebDriver::open_window(Window& window) {
   window.os_window = next_os_window_++;
   if (next_os_window_ == 0) next_os_window_ = 1;
-  // The page has no frames to draw: the canvas goes where a window manager would put the
-  // window's inside.
+  // The canvas goes where a window manager would put the window's inside; the page draws
+  // the frame round it in the room the window's outer rectangle leaves.
   const RECT shown = shown_rect(window);
+  const RECT& outer = window.rect;
+  const int frame[4] = {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+  const bool captioned = (effective_style(window.style) & WS_CAPTION) == WS_CAPTION;
   zorva_page_open_canvas(window.os_window, shown.left, shown.top, std::max(window.framebuffer.width, 1),
-                         std::max(window.framebuffer.height, 1), window.text.c_str(), window.owner ? 1 : 0);
+                         std::max(window.framebuffer.height, 1), window.text.c_str(), window.owner ? 1 : 0, frame,
+                         captioned ? 1 : 0);
   return true;
 }
 

@@ -21,8 +21,9 @@ namespace zorva::platform {
 //
 // Freed slots wait in one of `Lists` chains (the caller says which): the GDI store keeps one
 // per kind, so a new pen takes the slot of the last pen deleted, whose record may already hold
-// what the new one needs.
-template <typename Record, std::size_t Lists = 1>
+// what the new one needs. A store made `Remembering` (the DCs') keeps the last handle found;
+// the others need not forget it on every removal.
+template <typename Record, std::size_t Lists = 1, bool Remembering = false>
 class HandleStore {
  public:
   explicit HandleStore(std::uint32_t kind_tag) : tag_(kind_tag << 28) { free_heads_.fill(kNone); }
@@ -59,6 +60,7 @@ class HandleStore {
 
   // find, remembering the last handle found: for DCs, which call after call are the same one.
   Record* find_remembered(std::uintptr_t value) {
+    static_assert(Remembering, "only a remembering store keeps the last handle found");
     if (value == remembered_handle_) return remembered_;  // 0 matches only while nothing is remembered
     Record* record = find(value);
     if (record) {
@@ -72,7 +74,7 @@ class HandleStore {
   // goes stale.
   void remove(std::uint32_t handle, std::size_t list = 0) {
     const std::uint32_t slot = (handle & 0xFFFFu) - 1;
-    if (handle == remembered_handle_) {
+    if (Remembering && handle == remembered_handle_) {
       remembered_handle_ = 0;
       remembered_ = nullptr;
     }

@@ -40,7 +40,7 @@ struct PlatformState {
   KeyboardState keyboard;
   InputRouting input;
   GdiObjectTable gdi_objects;
-  HandleStore<DeviceContext> device_contexts{static_cast<std::uint32_t>(HandleKind::DeviceContext)};
+  HandleStore<DeviceContext, 1, true> device_contexts{static_cast<std::uint32_t>(HandleKind::DeviceContext)};
   raster::RasterScratch raster_scratch;  // buffers shapes reuse
   text::MixCache text_mixes;             // smoothed text's mixes of ink over ground
   HandleTable<menus::Menu> menus{HandleKind::Menu};

@@ -35,7 +35,8 @@ void release(const SelectedObject& selected) {
 }
 
 // Puts `handle` in the DC's field for its kind and lets go of the one it replaces, which is
-// returned.
+// returned. The field always holds an object: a DC starts with the stock ones, and a window
+// DC, which has no bitmap, never gets here for one.
 HGDIOBJ swap_selection(SelectedObject& field, HGDIOBJ handle, GdiObject& object) {
   const HGDIOBJ previous = field.handle;
   GdiObject* released = field.object;
@@ -43,7 +44,7 @@ HGDIOBJ swap_selection(SelectedObject& field, HGDIOBJ handle, GdiObject& object)
   ++object.selected_count;
   field.handle = handle;
   field.object = &object;
-  if (released && --released->selected_count == 0 && released->delete_pending) [[unlikely]]
+  if (--released->selected_count == 0 && released->delete_pending) [[unlikely]]
     return free_released(previous, *released);
   return previous;
 }

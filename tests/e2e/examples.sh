@@ -17,9 +17,24 @@ settle() {
 use_hello() { settle "$1" hello; }
 use_colour_swatches() { settle "$1" colour_swatches; }
 
+# blue_dot_at WINDOW X Y: the 3x3 pixels round the logical point are click_draw's first colour.
+blue_dot_at() {
+  local shot
+  shot=$(e2e_shot "$1" dot-check)
+  [ "$(e2e_count_color "$shot" "3x3+$(( E2E_ORIGIN_X + $2 - 1 ))+$(( E2E_ORIGIN_Y - $3 - 1 ))" "#0000FF")" = 9 ]
+}
+
 use_click_draw() {
   local point
-  for point in "-200 -150" "-120 120" "-40 -150" "40 120" "120 -150" "200 120"; do
+  # A click that activates the window counts, also when the program takes the activation
+  # and the click at once: stopped, it finds both waiting when it goes on.
+  e2e_focus "$(e2e_find_window "ZORVA Text")"
+  kill -STOP "$E2E_APP_PID"
+  e2e_focus "$1"
+  e2e_click_logical "$1" -200 -150
+  kill -CONT "$E2E_APP_PID"
+  e2e_wait_until "the click that activated click_draw to draw" blue_dot_at "$1" -200 -150
+  for point in "-120 120" "-40 -150" "40 120" "120 -150" "200 120"; do
     e2e_click_logical "$1" $point
   done
   e2e_keys "$1" x  # lifts the pen: the next line starts afresh in the next colour

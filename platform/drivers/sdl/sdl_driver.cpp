@@ -114,6 +114,10 @@ SdlDriver::SdlDriver(std::string& error) : glyphs_(fonts::make_ttf_glyph_source(
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // SIGINT and SIGTERM are the platform's own (driver/quit_signals.cpp), not SDL_QUIT.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // A click that activates a window is a click in it, as on Windows. Left to itself SDL drops
+  // a press it handles within 10 ms of handling the focus change, which a program that was
+  // busy when both came (or just woke) does: its first click was now and then lost.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   error.clear();
   for (const std::string& driver : drivers) {
     // Named explicitly: left to itself SDL may fall back to a driver that shows nothing.

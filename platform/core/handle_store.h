@@ -108,7 +108,8 @@ class HandleStore {
   static constexpr std::uint32_t kBlockSize = 256;
   static constexpr std::uint32_t kBlockCount = (kLastSlot + 1) / kBlockSize;
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;  // end of the free chain
-  // Slot 0's mark: a look-up reaches slot 0 only for values whose low 16 bits are 0.
+  // What slot 0 holds for a handle: only values whose low 16 bits are 0 reach it, and this
+  // is none of them.
   static constexpr std::uintptr_t kNeverLive = 1;
 
   struct EntryFields {

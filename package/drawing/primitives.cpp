@@ -25,6 +25,24 @@ int saturated(std::int64_t value) {
 
 void render(DrawRecord record) { ZORVA_render(&record); }
 
+// A rectangle whose colour or width needs correcting, or that is described while logging is
+// on; the corners are already in order.
+[[gnu::noinline]] int draw_rectangle_reporting(int color, Point p1, Point p2, int width) {
+  const ColorIndex c = check_color(color);
+  width = correct_width(width);
+  if (describing()) {
+    if (width == 0) {
+      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n",
+                       color_names[c], p1.x, p1.y, p2.x, p2.y);
+    } else {
+      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
+                       color_names[c], p1.x, p1.y, p2.x, p2.y, width);
+    }
+  }
+  render({DRAW_RECTANGLE, c, width, p1, p2, {0, 0}});
+  return 1;
+}
+
 }  // namespace
 }  // namespace zorva
 
@@ -67,19 +85,14 @@ int ZORVA_draw_triangle_p(int color, Point p1, Point p2, Point p3, int width) {
 
 int ZORVA_draw_rectangle_p(int color, Point p1, Point p2, int width) {
   order_corners(p1, p2);
-  const ColorIndex c = check_color(color);
-  width = correct_width(width);
-  if (describing()) {
-    if (width == 0) {
-      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d), filled\n",
-                       color_names[c], p1.x, p1.y, p2.x, p2.y);
-    } else {
-      log_drawing_call("%s rectangle with bounding box (%d,%d) to (%d,%d) with line width %d\n",
-                       color_names[c], p1.x, p1.y, p2.x, p2.y, width);
-    }
+  // The most frequent call (the stars), mostly with nothing to correct or describe: its record
+  // goes straight to the renderer, and nothing is kept in registers across a call.
+  if (color >= 0 && color < COLOR_COUNT && width >= 0 && !describing()) [[likely]] {
+    const DrawRecord record{DRAW_RECTANGLE, color, width, p1, p2, {0, 0}};
+    ZORVA_render(&record);
+    return 1;
   }
-  render({DRAW_RECTANGLE, c, width, p1, p2, {0, 0}});
-  return 1;
+  return draw_rectangle_reporting(color, p1, p2, width);
 }
 
 int ZORVA_draw_oval_p(int color, Point p1, Point p2, int width) {

@@ -6,7 +6,10 @@
 // A handle is the kind tag (top 4 bits), the slot's generation (12 bits) and the slot number
 // (16 bits, 1-based), as HandleTable makes them: never 0, and refused once its object is gone
 // (the slot's generation has moved on) or when it names another kind of handle. A slot keeps
-// the handle of its live record, so checking a handle is one comparison.
+// the handle of its live record, so checking a handle is one comparison. Slot 0 is never
+// handed out, and blocks not yet made are a shared empty one, so a look-up needs no range
+// test: whatever value it is given names some entry, which holds no live record it could
+// match.
 #pragma once
 
 #include <array>
@@ -26,7 +29,12 @@ namespace zorva::platform {
 template <typename Record, std::size_t Lists = 1, bool Remembering = false>
 class HandleStore {
  public:
-  explicit HandleStore(std::uint32_t kind_tag) : tag_(kind_tag << 28) { free_heads_.fill(kNone); }
+  explicit HandleStore(std::uint32_t kind_tag) : tag_(kind_tag << 28) {
+    free_heads_.fill(kNone);
+    blocks_.fill(empty_block());
+    add_block(0);
+    entry(0).live_handle = kNeverLive;
+  }
 
   // Takes a free slot from chain `list` (a new slot when it is empty): its record, as the
   // slot's last occupant left it (the caller fills it in), and its handle; nullptr when the
@@ -52,10 +60,10 @@ class HandleStore {
   // The live record for a handle's value (as the API's pointer type carries it), or nullptr
   // for 0, stale or foreign values.
   Record* find(std::uintptr_t value) {
-    const std::uint32_t slot = static_cast<std::uint32_t>(value & 0xFFFFu) - 1;  // 0 wraps past used_
-    if (slot >= used_) return nullptr;
-    Entry& e = entry(slot);
-    return e.live_handle == value ? &e.record : nullptr;
+    const std::uint32_t slot = static_cast<std::uint32_t>(value & 0xFFFFu);
+    const Entry& e = (*blocks_[slot / kBlockSize])[slot % kBlockSize];
+    // Only an entry of a block the store owns can match: the shared empty block holds none.
+    return e.live_handle == value ? const_cast<Record*>(&e.record) : nullptr;
   }
 
   // find, remembering the last handle found: for DCs, which call after call are the same one.
@@ -73,7 +81,7 @@ class HandleStore {
   // Frees the slot of a live handle into chain `list`; its generation moves on, so the handle
   // goes stale.
   void remove(std::uint32_t handle, std::size_t list = 0) {
-    const std::uint32_t slot = (handle & 0xFFFFu) - 1;
+    const std::uint32_t slot = handle & 0xFFFFu;
     if (Remembering && handle == remembered_handle_) {
       remembered_handle_ = 0;
       remembered_ = nullptr;
@@ -91,14 +99,18 @@ class HandleStore {
   // Calls f(record) for every live record, in slot order.
   template <typename F>
   void for_each(F&& f) {
-    for (std::uint32_t slot = 0; slot < used_; ++slot)
+    for (std::uint32_t slot = 1; slot < used_; ++slot)
       if (entry(slot).live_handle != 0) f(entry(slot).record);
   }
 
  private:
-  static constexpr std::uint32_t kMaxSlots = 0xFFFF;
+  static constexpr std::uint32_t kLastSlot = 0xFFFF;
   static constexpr std::uint32_t kBlockSize = 256;
+  static constexpr std::uint32_t kBlockCount = (kLastSlot + 1) / kBlockSize;
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;  // end of the free chain
+  // What slot 0 holds for a handle: only values whose low 16 bits are 0 reach it, and this
+  // is none of them.
+  static constexpr std::uintptr_t kNeverLive = 1;
 
   struct EntryFields {
     std::uintptr_t live_handle = 0;  // the handle of the live record; 0 while the slot is free
@@ -110,11 +122,23 @@ class HandleStore {
   struct alignas(std::bit_ceil(sizeof(EntryFields))) Entry : EntryFields {};
   using Block = std::array<Entry, kBlockSize>;
 
-  Entry& entry(std::uint32_t slot) { return (*blocks_[slot / kBlockSize])[slot % kBlockSize]; }
+  // The entry of a slot handed out, in a block the store owns.
+  Entry& entry(std::uint32_t slot) { return (*owned_[slot / kBlockSize])[slot % kBlockSize]; }
+
+  // What the blocks not yet made read as: entries that never match a handle.
+  static const Block* empty_block() {
+    static const Block empty{};
+    return &empty;
+  }
+
+  void add_block(std::uint32_t index) {
+    owned_[index] = std::make_unique<Block>();
+    blocks_[index] = owned_[index].get();
+  }
 
   Record* take(std::uint32_t slot, std::uint32_t& handle) {
     Entry& e = entry(slot);
-    handle = tag_ | (e.generation << 16) | (slot + 1);
+    handle = tag_ | (e.generation << 16) | slot;
     e.live_handle = handle;
     ++live_;
     return &e.record;
@@ -124,8 +148,8 @@ class HandleStore {
   // slot of another chain than `list`; kNone when the store is full. Kept out of add, which
   // then needs no registers saved on its usual path.
   [[gnu::noinline]] std::uint32_t new_slot(std::size_t list) {
-    if (used_ < kMaxSlots) {
-      if (used_ % kBlockSize == 0) blocks_[used_ / kBlockSize] = std::make_unique<Block>();
+    if (used_ <= kLastSlot) {
+      if (used_ % kBlockSize == 0) add_block(used_ / kBlockSize);
       return used_++;
     }
     for (std::size_t other = 0; other < Lists; ++other) {
@@ -139,8 +163,9 @@ class HandleStore {
 
   std::uint32_t tag_;
   // In place, not in a vector: a look-up then reads one pointer fewer.
-  std::array<std::unique_ptr<Block>, (kMaxSlots + kBlockSize - 1) / kBlockSize> blocks_;
-  std::uint32_t used_ = 0;  // slots ever taken
+  std::array<const Block*, kBlockCount> blocks_;  // every block, the shared empty one where none is made
+  std::array<std::unique_ptr<Block>, kBlockCount> owned_;
+  std::uint32_t used_ = 1;  // slots ever taken, slot 0 included
   std::array<std::uint32_t, Lists> free_heads_;
   std::size_t live_ = 0;
   std::uintptr_t remembered_handle_ = 0;  // 0 exactly while remembered_ is null

@@ -17,14 +17,15 @@ constexpr std::int64_t kMaxBitmapPixels = std::int64_t{1} << 28;
 // A DC holds what it has selected: the object stays alive while any DC has it selected.
 void select_into(SelectedObject& field, const SelectedObject& object) {
   field = object;
-  if (object.object) ++object.object->selected_count;
+  if (object.object) object.object->references += 2;
 }
 
 // The DC lets go of an object; an object whose deletion waited for that goes now.
 void release(const SelectedObject& selected) {
   GdiObject* object = selected.object;
   if (!object) return;
-  if (--object->selected_count == 0 && object->delete_pending) [[unlikely]]
+  object->references -= 2;
+  if (object->references == 0) [[unlikely]]
     free_gdi_object(selected.handle, *object);
 }
 
@@ -36,15 +37,16 @@ void release(const SelectedObject& selected) {
 
 // Puts `handle` in the DC's field for its kind and lets go of the one it replaces, which is
 // returned. The field always holds an object: a DC starts with the stock ones, and a window
-// DC, which has no bitmap, never gets here for one.
+// DC, which has no bitmap, never gets here for one. Selecting the object already selected
+// adds a reference and takes it away again.
 HGDIOBJ swap_selection(SelectedObject& field, HGDIOBJ handle, GdiObject& object) {
   const HGDIOBJ previous = field.handle;
   GdiObject* released = field.object;
-  if (previous == handle) return handle;
-  ++object.selected_count;
+  object.references += 2;
   field.handle = handle;
   field.object = &object;
-  if (--released->selected_count == 0 && released->delete_pending) [[unlikely]]
+  released->references -= 2;
+  if (released->references == 0) [[unlikely]]
     return free_released(previous, *released);
   return previous;
 }
@@ -52,7 +54,7 @@ HGDIOBJ swap_selection(SelectedObject& field, HGDIOBJ handle, GdiObject& object)
 // Bitmaps go only into memory DCs, and into one DC at a time (the stock one excepted).
 HGDIOBJ select_bitmap(DeviceContext& dc, HGDIOBJ handle, GdiObject& object) {
   if (dc.window) return nullptr;
-  if (handle != dc.bitmap.handle && object.selected_count > 0 && !object.stock) return nullptr;
+  if (handle != dc.bitmap.handle && object.selected() && !object.stock) return nullptr;
   return swap_selection(dc.bitmap, handle, object);
 }
 
@@ -147,7 +149,7 @@ BOOL WINAPI DeleteDC(HDC hdc) {
 HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ h) {
   DeviceContext* dc = find_dc(hdc);
   GdiObject* object = find_gdi_object(h);
-  if (!dc || !object || object->delete_pending) [[unlikely]] return nullptr;
+  if (!dc || !object || object->delete_pending()) [[unlikely]] return nullptr;
   // Pens and brushes first: the package selects four of them for every shape.
   const GdiKind kind = object->kind;
   if (kind == GdiKind::kPen) [[likely]] return swap_selection(dc->pen, h, *object);

@@ -51,9 +51,14 @@ enum class GdiKind : std::uint8_t { kFree, kPen, kBrush, kFont, kBitmap };
 // allocates nothing and often has nothing to work out.
 struct GdiObject {
   GdiKind kind = GdiKind::kFree;
-  bool stock = false;           // stock objects are never deleted
-  bool delete_pending = false;  // DeleteObject while selected: freed when the last DC lets go
-  int selected_count = 0;       // number of DCs that have it selected
+  bool stock = false;  // stock objects are never deleted
+  // Two for every DC that has it selected, plus one until the program deletes it; the object
+  // is freed when none is left. DeleteObject of a selected pen, brush or font takes the one
+  // away and the last DC to let go frees it. A stock object counts as selected once more, so
+  // it never reaches 1 or 0: each test is a single comparison.
+  int references = 1;
+  bool delete_pending() const { return (references & 1) == 0; }
+  bool selected() const { return references > 1; }
   Pen pen;
   PenState pen_state;  // pens: what drawing needs of it
   Brush brush;

@@ -14,8 +14,7 @@ GdiObjectTable& objects() { return platform_state().gdi_objects; }
 void reset_object(GdiObject& object, GdiKind kind) {
   object.kind = kind;
   object.stock = false;
-  object.delete_pending = false;
-  object.selected_count = 0;
+  object.references = 1;
 }
 
 // A fresh slot of the given kind; nullptr when the store is full.
@@ -89,7 +88,10 @@ void set_brush(GdiObject& object, const Brush& brush) {
 GdiObject* add_stock(GdiObjectTable& table, GdiKind kind, HGDIOBJ& out) {
   std::uint32_t handle = 0;
   GdiObject* object = new_object(table, kind, handle);
-  if (object) object->stock = true;
+  if (object) {
+    object->stock = true;
+    object->references = 3;  // the program's reference and one selection that never go
+  }
   out = object ? to_handle<HGDIOBJ>(handle) : nullptr;
   return object;
 }
@@ -223,12 +225,13 @@ HFONT WINAPI CreateFontA(int cHeight, int /*cWidth*/, int /*cEscapement*/, int /
 BOOL WINAPI DeleteObject(HGDIOBJ ho) {
   GdiObject* object = find_gdi_object(ho);
   if (!object) return FALSE;
-  if (object->stock) return TRUE;  // stock objects are shared and never deleted
-  if (object->selected_count > 0) [[unlikely]] {
-    // A selected bitmap holds a DC's pixels: refuse. A selected pen, brush or font goes when
-    // the last DC lets it go, so the DC never draws with a freed object.
+  if (object->references != 1) [[unlikely]] {
+    // Stock objects are shared and never deleted; a second deletion of a waiting one changes
+    // nothing. A selected bitmap holds a DC's pixels: refuse. A selected pen, brush or font
+    // goes when the last DC lets it go, so the DC never draws with a freed object.
+    if (object->stock || object->delete_pending()) return TRUE;
     if (object->kind == GdiKind::kBitmap) return FALSE;
-    object->delete_pending = true;
+    --object->references;
     return TRUE;
   }
   // The handle was found, so its value fits in 32 bits.

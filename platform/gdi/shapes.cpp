@@ -55,15 +55,11 @@ void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel
 }
 
 // A box wholly inside the pixels, with a one-pixel pen or none: each row written straight,
-// without clipping. The outline and the inside are disjoint, so the order does not matter.
-// Boxes larger than two pixels a side, out of line so that the tiny ones (the stars) need
-// no registers saved.
-[[gnu::noinline]] void draw_larger_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen,
-                                              const BrushState& brush) {
-  const std::int64_t w = b.width();
-  const std::int64_t h = b.height();
-  const std::size_t stride = static_cast<std::size_t>(pixels.width);
-  std::uint32_t* row = pixels.row(static_cast<int>(b.top)) + b.left;
+// without clipping, from `row` (the box's top-left pixel) on. The outline and the inside are
+// disjoint, so the order does not matter. Boxes larger than two pixels a side, out of line so
+// that the tiny ones (the stars) need no registers saved.
+[[gnu::noinline]] void draw_larger_box_inside(std::uint32_t* row, std::size_t stride, std::int64_t w,
+                                              std::int64_t h, const PenState& pen, const BrushState& brush) {
   if (brush.fills && pen.draws && brush.pixel == pen.pixel) {  // outline and inside alike: one fill
     for (std::int64_t y = 0; y < h; ++y, row += stride) fill_pixels(row, static_cast<std::size_t>(w), pen.pixel);
     return;
@@ -83,13 +79,13 @@ void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel
   if (h > 1) fill_pixels(row + stride, static_cast<std::size_t>(w), pen.pixel);
 }
 
-[[gnu::always_inline]] inline void draw_box_inside(Pixmap& pixels, const Box64& b, const PenState& pen,
-                                                const BrushState& brush) {
-  const std::int64_t w = b.width();
-  const std::int64_t h = b.height();
+// The box of w by h pixels (both above 0) whose top-left pixel is (left, top).
+[[gnu::always_inline]] inline void draw_box_inside(Pixmap& pixels, std::int64_t left, std::int64_t top,
+                                                   std::int64_t w, std::int64_t h, const PenState& pen,
+                                                   const BrushState& brush) {
+  const std::size_t stride = static_cast<std::size_t>(pixels.width);
+  std::uint32_t* row = pixels.row(static_cast<int>(top)) + left;
   if (pen.draws && w <= 2 && h <= 2) {  // a box of one or two pixels a side is all outline
-    const std::size_t stride = static_cast<std::size_t>(pixels.width);
-    std::uint32_t* row = pixels.row(static_cast<int>(b.top)) + b.left;
     row[0] = pen.pixel;
     if (w == 2) row[1] = pen.pixel;
     if (h == 2) {
@@ -98,7 +94,7 @@ void thin_box_outline(const RasterTarget& t, const Box64& b, std::uint32_t pixel
     }
     return;
   }
-  draw_larger_box_inside(pixels, b, pen, brush);
+  draw_larger_box_inside(row, stride, w, h, pen, brush);
 }
 
 // The short way for what most calls draw: a box inside a memory DC's bitmap with a one-pixel
@@ -109,7 +105,8 @@ inline bool draw_box_in_bitmap(const DeviceContext& dc, const Box64& b) {
   if (dc.window || pen.width > 1 || !dc.bitmap.object) return false;
   Pixmap& pixels = dc.bitmap.object->bitmap.pixels;
   if (b.left < 0 || b.top < 0 || b.right > pixels.width || b.bottom > pixels.height) return false;
-  if (b.width() > 0 && b.height() > 0) draw_box_inside(pixels, b, pen, dc.brush.object->brush_state);
+  if (b.width() > 0 && b.height() > 0)
+    draw_box_inside(pixels, b.left, b.top, b.width(), b.height(), pen, dc.brush.object->brush_state);
   return true;
 }
 
@@ -153,10 +150,12 @@ void draw_box(const Drawing& d, const Box64& b) {
   draw_wide_path(t, corners, true, d.pen_width, d.pen_pixel);
 }
 
-// Rectangle for any DC and box.
-[[gnu::noinline]] BOOL any_rectangle(HDC hdc, const Box64& box) {
+// Rectangle for any DC and box. It takes the call's own arguments, so Rectangle hands over
+// to it without a frame of its own.
+[[gnu::noinline]] BOOL any_rectangle(HDC hdc, int left, int top, int right, int bottom) {
   const DeviceContext* dc = find_dc(hdc);
   if (!dc) return FALSE;
+  const Box64 box = normalised_box(left, top, right, bottom);
   if (!dc->window && dc->bitmap.object) {
     if (dc->bitmap.object->bitmap.shown_in) before_box_drawn(*dc, box);
     if (draw_box_in_bitmap(*dc, box)) return TRUE;
@@ -166,6 +165,13 @@ void draw_box(const Drawing& d, const Box64& b) {
   draw_box(d, box);
   canvas_changed(*d.dc);
   return TRUE;
+}
+
+// Whether low < high <= limit with low >= 0 (limit is never negative): a negative low or
+// high wraps past any limit.
+inline bool inside_span(int low, int high, int limit) {
+  return static_cast<unsigned>(low) < static_cast<unsigned>(high) &&
+         static_cast<unsigned>(high) <= static_cast<unsigned>(limit);
 }
 
 }  // namespace
@@ -224,13 +230,21 @@ BOOL WINAPI Polygon(HDC hdc, const POINT* apt, int cpt) {
 }
 
 BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-  // Most boxes lie inside a memory DC's bitmap that no window shows: drawn here, with
-  // nothing set up that they do not need.
-  if (const DeviceContext* dc = find_dc(hdc); dc && !dc->window && dc->bitmap.object &&
-                                              !dc->bitmap.object->bitmap.shown_in) [[likely]] {
-    if (draw_box_in_bitmap(*dc, normalised_box(left, top, right, bottom))) return TRUE;
+  // Most boxes are given left to right and top to bottom, lie inside a memory DC's bitmap
+  // that no window shows, and have a pen of one pixel or none: drawn here, with nothing set
+  // up that they do not need. A window DC holds no bitmap.
+  if (DeviceContext* dc = find_dc(hdc)) [[likely]] {
+    GdiObject* bitmap = dc->bitmap.object;
+    if (bitmap && !bitmap->bitmap.shown_in && inside_span(left, right, bitmap->bitmap.pixels.width) &&
+        inside_span(top, bottom, bitmap->bitmap.pixels.height)) [[likely]] {
+      const PenState& pen = dc->pen.object->pen_state;
+      if (pen.width <= 1) [[likely]] {
+        draw_box_inside(bitmap->bitmap.pixels, left, top, right - left, bottom - top, pen, dc->brush.object->brush_state);
+        return TRUE;
+      }
+    }
   }
-  return any_rectangle(hdc, normalised_box(left, top, right, bottom));
+  return any_rectangle(hdc, left, top, right, bottom);
 }
 
 BOOL WINAPI Ellipse(HDC hdc, int left, int top, int right, int bottom) {

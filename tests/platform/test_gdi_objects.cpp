@@ -101,6 +101,30 @@ TEST_F(GdiObjects, DestroyingADcReleasesAnObjectWaitingForDeletion) {
   EXPECT_EQ(live_gdi_objects(), 0u);
 }
 
+// Selected twice into one DC, or into two DCs, and deleted twice: the pen lives until the
+// last DC lets go of it, and then exactly once.
+TEST_F(GdiObjects, APenSelectedInTwoDcsLivesUntilTheLastLetsGo) {
+  HDC a = CreateCompatibleDC(nullptr);
+  HDC b = CreateCompatibleDC(nullptr);
+  HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+  HGDIOBJ stock = SelectObject(a, pen);
+  EXPECT_EQ(SelectObject(a, pen), pen);  // the same pen again
+  SelectObject(b, pen);
+  EXPECT_TRUE(DeleteObject(pen));
+  EXPECT_TRUE(DeleteObject(pen));  // still waiting: nothing changes
+  EXPECT_EQ(SelectObject(a, stock), pen);
+  EXPECT_EQ(live_gdi_objects(), 1u);  // b still draws with it
+  EXPECT_EQ(SelectObject(b, stock), pen);
+  EXPECT_EQ(live_gdi_objects(), 0u);
+  EXPECT_FALSE(DeleteObject(pen));
+  HPEN next = CreatePen(PS_SOLID, 1, kBlue);  // takes the freed slot, under a new handle
+  EXPECT_NE(next, pen);
+  EXPECT_EQ(live_gdi_objects(), 1u);
+  DeleteObject(next);
+  DeleteDC(a);
+  DeleteDC(b);
+}
+
 TEST_F(GdiObjects, BadHandlesGiveTheDocumentedFailureValues) {
   HDC dead = CreateCompatibleDC(nullptr);
   DeleteDC(dead);

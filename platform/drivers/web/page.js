@@ -305,7 +305,9 @@
                                {delay: WATCHDOG_MS + WATCHDOG_RESTART_MS, duration: 1, fill: 'forwards'});
     status.watchdogTimer = setInterval(() => { if (watchdog) watchdog.currentTime = 0; }, WATCHDOG_RESTART_MS);
   }
-  status.stopWatchdog = () => stopWatchdog();  // for measuring what the watchdog costs
+  // For measuring what the watchdog costs: stopped and started again while the program waits.
+  status.stopWatchdog = () => stopWatchdog();
+  status.startWatchdog = () => { if (!watchdog && status.state === 'running') startWatchdog(); };
   function stopWatchdog() {
     clearInterval(status.watchdogTimer);
     if (watchdog) watchdog.cancel();

@@ -1,10 +1,13 @@
 // The web page's figures, measured in headless Chromium as the browser tests drive it:
 //   startup: page times of the page's parse, the wasm's compile, the runtime's start and the
 //            first frame, and the time of the page's calls before it, for LOADS fresh
-//            loads of shooter.html (ZORVA_PAGE: another page), each in a new tab, from disk;
+//            loads of shooter.html (ZORVA_PAGE: another page), each in a new tab, from disk, once
+//            the browser's own start-up work is over (ZORVA_BROWSER_START_MS, 15 s);
 //   idle:    CPU of the whole browser (every Chromium process: utime + stime from /proc) over
 //            SECONDS while the shooter is halted with Ctrl+H, then with its watchdog stopped,
-//            then with a blank page instead, ROUNDS times (each in a new browser).
+//            twice by turns, then with a blank page instead, ROUNDS times (each in a new browser, measured
+//            once its own start-up work is over: ZORVA_BROWSER_START_MS, 15 s), with the
+//            share of the renderers and the GPU process beside the whole.
 // Prints one line per figure with its spread; the machine's load average goes with it.
 //   node bench/measure-web.mjs [startup|idle|all] [LOADS|SECONDS] [ROUNDS]
 // Needs build-web/ (make web) and tests/web/node_modules (scripts/install-deps.sh web).
@@ -55,12 +58,19 @@ function watchStartup() {
   window.Module = module;
 }
 
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+// A browser just started spends its first seconds on work of its own (profile databases,
+// block lists, predictors) that has nothing to do with the page: measured after it.
+const BROWSER_START_MS = Number(process.env.ZORVA_BROWSER_START_MS || 15000);
+
 async function startup(loads) {
   const browser = await startBrowser();
   const url = 'file://' + path.join(webBuild, process.env.ZORVA_PAGE || 'shooter.html');
   const rows = {parsed: [], compileStart: [], compiled: [], runtime: [], frame: []};
   const calls = {};
   try {
+    // The first tabs of a browser just started share its start-up work: loads begin after it.
+    await pause(BROWSER_START_MS);
     for (let i = 0; i < loads; ++i) {
       const page = await browser.newPage();
       await page.evaluateOnNewDocument(watchStartup);
@@ -88,7 +98,8 @@ async function startup(loads) {
     console.log(`startup page.${name} ms before the first frame: ${spread(values, 1)}`);
 }
 
-// Clock ticks used by a process and every process under it.
+// Clock ticks used by a process and every process under it, in all and by the kind of
+// process (Chromium's --type: the page's renderer, the GPU process that composites, ...).
 function treeTicks(root) {
   const children = new Map();
   const used = new Map();
@@ -102,28 +113,36 @@ function treeTicks(root) {
     children.get(parent).push(Number(name));
     used.set(Number(name), Number(fields[11]) + Number(fields[12]));
   }
-  let total = 0;
+  const ticks = {total: 0};
   const pending = [root];
   while (pending.length) {
     const pid = pending.pop();
-    total += used.get(pid) || 0;
+    let kind = 'browser';
+    try {
+      const type = /--type=([a-z-]+)/.exec(fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8'));
+      if (type) kind = type[1];
+    } catch { /* gone meanwhile */ }
+    ticks[kind] = (ticks[kind] || 0) + (used.get(pid) || 0);
+    ticks.total += used.get(pid) || 0;
     pending.push(...(children.get(pid) || []));
   }
-  return total;
+  return ticks;
 }
 
-// Percent of one core used by the whole browser over `seconds`.
+// Percent of one core used by the whole browser over `seconds`, with the renderers' and the
+// GPU process's (compositing) shares: what the page's own work costs, less noisy than the whole.
 async function browserCpu(browser, seconds) {
   const pid = browser.process().pid;
   const start = treeTicks(pid);
   await new Promise((resolve) => setTimeout(resolve, seconds * 1000));
-  return 100 * (treeTicks(pid) - start) / ticksPerSecond / seconds;
+  const end = treeTicks(pid);
+  const percent = (kind) => 100 * ((end[kind] || 0) - (start[kind] || 0)) / ticksPerSecond / seconds;
+  return {total: percent('total'), renderer: percent('renderer'), gpu: percent('gpu-process')};
 }
 
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
 async function idle(seconds, rounds) {
-  const blank = [], halted = [], unwatched = [];
+  const figures = {halted: [], unwatched: [], blank: []};
+  const record = (name, cpu) => { figures[name].push(cpu); };
   for (let round = 0; round < rounds; ++round) {
     const browser = await startBrowser();
     try {
@@ -132,29 +151,38 @@ async function idle(seconds, rounds) {
       // The tick already on its way is drawn; after that nothing changes.
       const {waits} = await run.page.evaluate(() => window.zorva);
       await untilPage(run.page, (n) => window.zorva.waits >= n, waits + 3);
-      await pause(1000);
+      await pause(BROWSER_START_MS);
       const before = await run.page.evaluate(() => ({...window.zorva}));
-      halted.push(await browserCpu(browser, seconds));
+      // With the watchdog and without it, by turns, so that both see the same browser.
+      for (let turn = 0; turn < 2; ++turn) {
+        record('halted', await browserCpu(browser, seconds));
+        await run.page.evaluate(() => window.zorva.stopWatchdog());
+        await pause(1000);
+        record('unwatched', await browserCpu(browser, seconds));
+        await run.page.evaluate(() => window.zorva.startWatchdog());
+        await pause(1000);
+      }
       const after = await run.page.evaluate(() => ({...window.zorva}));
       if (after.presents !== before.presents) throw new Error('the halted shooter presented a frame');
-      console.log(`idle round ${round + 1}: ${((after.waits - before.waits) / seconds).toFixed(1)} waits a second`);
-      // The watchdog's share: the same with its animation stopped.
-      await run.page.evaluate(() => window.zorva.stopWatchdog());
-      await pause(1000);
-      unwatched.push(await browserCpu(browser, seconds));
+      console.log(`idle round ${round + 1}: ${((after.waits - before.waits) / (4 * seconds + 4)).toFixed(1)} waits a second`);
       // The same browser with a blank page instead: what the browser costs by itself.
       const page = await browser.newPage();
       await page.goto('about:blank');
       await run.page.close();
-      await pause(1000);
-      blank.push(await browserCpu(browser, seconds));
+      await pause(3000);
+      record('blank', await browserCpu(browser, seconds));
     } finally {
       await browser.close();
     }
   }
-  console.log(`idle halted shooter %:  ${spread(halted, 2)}`);
-  console.log(`idle halted, no watchdog %: ${spread(unwatched, 2)}`);
-  console.log(`idle blank page %:      ${spread(blank, 2)}`);
+  const show = (label, name) => {
+    console.log(`${label} whole browser %: ${spread(figures[name].map((f) => f.total), 2)}`);
+    console.log(`${label} renderers %: ${spread(figures[name].map((f) => f.renderer), 2)}`);
+    console.log(`${label} GPU process %: ${spread(figures[name].map((f) => f.gpu), 2)}`);
+  };
+  show('idle halted shooter,', 'halted');
+  show('idle halted, no watchdog,', 'unwatched');
+  show('idle blank page,', 'blank');
 }
 
 console.log(`load average at start: ${load()}`);

@@ -7,7 +7,7 @@
 // (16 bits, 1-based), as HandleTable makes them: never 0, and refused once its object is gone
 // (the slot's generation has moved on) or when it names another kind of handle. A slot keeps
 // the handle of its live record, so checking a handle is one comparison. Slot 0 is never
-// handed out, and blocks not yet made are a shared empty one, so a look-up needs no range
+// handed out, and blocks not yet made all read as one empty block, so a look-up needs no range
 // test: whatever value it is given names some entry, which holds no live record it could
 // match.
 #pragma once
@@ -31,7 +31,7 @@ class HandleStore {
  public:
   explicit HandleStore(std::uint32_t kind_tag) : tag_(kind_tag << 28) {
     free_heads_.fill(kNone);
-    blocks_.fill(empty_block());
+    blocks_.fill(empty_.get());
     add_block(0);
     entry(0).live_handle = kNeverLive;
   }
@@ -62,7 +62,7 @@ class HandleStore {
   Record* find(std::uintptr_t value) {
     const std::uint32_t slot = static_cast<std::uint32_t>(value & 0xFFFFu);
     const Entry& e = (*blocks_[slot / kBlockSize])[slot % kBlockSize];
-    // Only an entry of a block the store owns can match: the shared empty block holds none.
+    // Only an entry of a block the store owns can match: the empty block holds none.
     return e.live_handle == value ? const_cast<Record*>(&e.record) : nullptr;
   }
 
@@ -125,12 +125,6 @@ class HandleStore {
   // The entry of a slot handed out, in a block the store owns.
   Entry& entry(std::uint32_t slot) { return (*owned_[slot / kBlockSize])[slot % kBlockSize]; }
 
-  // What the blocks not yet made read as: entries that never match a handle.
-  static const Block* empty_block() {
-    static const Block empty{};
-    return &empty;
-  }
-
   void add_block(std::uint32_t index) {
     owned_[index] = std::make_unique<Block>();
     blocks_[index] = owned_[index].get();
@@ -163,7 +157,10 @@ class HandleStore {
 
   std::uint32_t tag_;
   // In place, not in a vector: a look-up then reads one pointer fewer.
-  std::array<const Block*, kBlockCount> blocks_;  // every block, the shared empty one where none is made
+  // What the blocks not yet made read as: entries that never match a handle. Made at run
+  // time: as a constant its entries' non-zero fields would put a whole block in the program.
+  std::unique_ptr<const Block> empty_ = std::make_unique<const Block>();
+  std::array<const Block*, kBlockCount> blocks_;  // every block, the empty one where none is made
   std::array<std::unique_ptr<Block>, kBlockCount> owned_;
   std::uint32_t used_ = 1;  // slots ever taken, slot 0 included
   std::array<std::uint32_t, Lists> free_heads_;

@@ -1,6 +1,6 @@
 // What a driver presents: a window's framebuffer in which a band of full-width rows may come
-// from another pixmap, at least as wide (a bitmap the window shows without having copied it). A driver copies
-// the picture once, band by band, straight from where its pixels are.
+// from another pixmap, at least as wide (a bitmap the window shows without having copied
+// it). A driver copies the picture once, band by band, straight from where its pixels are.
 #pragma once
 
 #include <algorithm>

@@ -15,7 +15,7 @@ ScratchSurface surface_for(HWND hwnd, std::uint32_t fill) {
 void show_surface(HWND hwnd, const ScratchSurface& surface) {
   ClientView view;
   if (!client_view(hwnd, view) || view.pixmap == nullptr) return;
-  if (Window* top = top_level_of(hwnd)) settle_shown_rows(*top);
+  settle_shown_rows_of(hwnd);
   surface.copy_to(*view.pixmap, view.client_x, view.client_y, view.clip);
   framebuffer_changed(hwnd);
 }

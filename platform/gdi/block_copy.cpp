@@ -15,8 +15,9 @@ namespace {
 // and the copy is made only if someone needs it (presenting copies once).
 // False when the block is of another shape; true with `changed` false when the window
 // already showed just that.
-bool show_without_copy(const DeviceContext& to, const DeviceContext& from, const Canvas& dst, std::int64_t dst_left, std::int64_t dst_top, std::int64_t src_left, std::int64_t src_top,
-                       std::int64_t width, std::int64_t height, bool& changed) {
+bool show_without_copy(const DeviceContext& to, const DeviceContext& from, const Canvas& dst, std::int64_t dst_left,
+                       std::int64_t dst_top, std::int64_t src_left, std::int64_t src_top, std::int64_t width,
+                       std::int64_t height, bool& changed) {
   if (!to.window || from.window || !from.bitmap.object) return false;
   if (dst_left != 0 || width != dst.pixmap->width) return false;  // the clip keeps it inside the source
   Window* top = top_level_of(to.window);

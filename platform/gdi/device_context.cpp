@@ -90,9 +90,7 @@ bool resolve_canvas(const DeviceContext& dc, Canvas& out, CanvasUse use) {
   if (dc.window) {
     ClientView view;
     if (!client_view(dc.window, view) || !view.pixmap) return false;
-    if (use != CanvasUse::kPlace) {
-      if (Window* top = top_level_of(dc.window)) settle_shown_rows(*top);
-    }
+    if (use != CanvasUse::kPlace) settle_shown_rows_of(dc.window);
     out.pixmap = view.pixmap;
     out.origin_x = view.client_x;
     out.origin_y = view.client_y;

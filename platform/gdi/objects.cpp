@@ -66,13 +66,19 @@ void set_brush(GdiObject& object, const Brush& brush) {
   object.brush_state = BrushState{!brush.hollow, pixel_from_colorref(brush.color)};
 }
 
+// The pen and the brush that CreatePen and CreateSolidBrush describe.
+Pen pen_from(int style, int width, COLORREF color) {
+  return Pen{style == PS_NULL ? PS_NULL : PS_SOLID, width < 0 ? 0 : width, color & 0x00FFFFFFu};
+}
+Brush brush_from(COLORREF color) { return Brush{false, color & 0x00FFFFFFu}; }
+
 // A pen or a brush in a slot never used by one before: out of line, so that the usual
 // creation, from a freed slot, makes no call.
 [[gnu::noinline]] HPEN new_pen(int style, int width, COLORREF color) {
   std::uint32_t handle = 0;
   GdiObject* object = new_object(objects(), GdiKind::kPen, handle);
   if (!object) return nullptr;
-  set_pen(*object, Pen{style == PS_NULL ? PS_NULL : PS_SOLID, width < 0 ? 0 : width, color & 0x00FFFFFFu});
+  set_pen(*object, pen_from(style, width, color));
   return to_handle<HPEN>(handle);
 }
 
@@ -80,7 +86,7 @@ void set_brush(GdiObject& object, const Brush& brush) {
   std::uint32_t handle = 0;
   GdiObject* object = new_object(objects(), GdiKind::kBrush, handle);
   if (!object) return nullptr;
-  set_brush(*object, Brush{false, color & 0x00FFFFFFu});
+  set_brush(*object, brush_from(color));
   return to_handle<HBRUSH>(handle);
 }
 
@@ -186,7 +192,7 @@ HPEN WINAPI CreatePen(int iStyle, int cWidth, COLORREF color) {
   GdiObject* object = reused_object(GdiKind::kPen, handle);
   if (!object) [[unlikely]]
     return new_pen(iStyle, cWidth, color);
-  set_pen(*object, Pen{iStyle == PS_NULL ? PS_NULL : PS_SOLID, cWidth < 0 ? 0 : cWidth, color & 0x00FFFFFFu});
+  set_pen(*object, pen_from(iStyle, cWidth, color));
   return to_handle<HPEN>(handle);
 }
 
@@ -195,7 +201,7 @@ HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
   GdiObject* object = reused_object(GdiKind::kBrush, handle);
   if (!object) [[unlikely]]
     return new_brush(color);
-  set_brush(*object, Brush{false, color & 0x00FFFFFFu});
+  set_brush(*object, brush_from(color));
   return to_handle<HBRUSH>(handle);
 }
 

@@ -239,7 +239,8 @@ BOOL WINAPI Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         inside_span(top, bottom, bitmap->bitmap.pixels.height)) [[likely]] {
       const PenState& pen = dc->pen.object->pen_state;
       if (pen.width <= 1) [[likely]] {
-        draw_box_inside(bitmap->bitmap.pixels, left, top, right - left, bottom - top, pen, dc->brush.object->brush_state);
+        draw_box_inside(bitmap->bitmap.pixels, left, top, right - left, bottom - top, pen,
+                        dc->brush.object->brush_state);
         return TRUE;
       }
     }

@@ -67,6 +67,10 @@ void settle_shown_rows(Window& window) {
   drop_band(shown);
 }
 
+void settle_shown_rows_of(HWND hwnd) {
+  if (Window* top = top_level_of(hwnd)) settle_shown_rows(*top);
+}
+
 void forget_shown_rows(Window& window) {
   drop_band(window.shown);
   window.shown = ShownRows{};

@@ -21,6 +21,9 @@ bool show_bitmap_rows(Window& window, HGDIOBJ handle, GdiObject& bitmap, int top
 
 // Copies any rows shown from elsewhere into the framebuffer, which then holds every row.
 void settle_shown_rows(Window& window);
+// The same for the top-level window that `hwnd` is or lies in, before its pixels are read
+// or written directly.
+void settle_shown_rows_of(HWND hwnd);
 
 // The window goes away: whatever it showed is let go of, uncopied.
 void forget_shown_rows(Window& window);

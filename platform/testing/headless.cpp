@@ -127,7 +127,7 @@ Pixmap presented(HWND top_level) {
 }
 
 std::uint32_t client_pixel(HWND window, int x, int y) {
-  if (Window* top = top_level_of(window)) settle_shown_rows(*top);
+  settle_shown_rows_of(window);
   ClientView view;
   if (!client_view(window, view) || !view.pixmap) return 0xFFFFFFFFu;
   const long long px = static_cast<long long>(view.client_x) + x;

@@ -70,7 +70,6 @@ bool blank_word(const std::uint8_t* source) {
   return eight == 0;
 }
 
-// Columns [first, end) of one mask row over whatever the target holds.
 // One pixel of ink at coverage `level` over whatever the target holds. `kept` is a pair
 // still in use, not to be replaced.
 inline void mix_onto_target(const GammaTables& tables, MixCache& mixes, MixCache::Pair*& pair,

@@ -67,7 +67,7 @@ void erase_background(HWND hwnd) {
   ClientView view;
   if (!window || !client_view(hwnd, view) || !view.pixmap) return;
   if (!find_gdi<Brush>(window->background)) return;
-  if (Window* top = top_level_of(hwnd)) settle_shown_rows(*top);  // written straight below
+  settle_shown_rows_of(hwnd);  // written straight below
   const std::uint32_t pixel = background_pixel(window->background);
   const LONG right = std::min<LONG>(view.clip.right, view.pixmap->width);
   const LONG bottom = std::min<LONG>(view.clip.bottom, view.pixmap->height);
